@@ -1,0 +1,186 @@
+#include "core/store/SettingsFiles.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/i18n/SelectLanguage.h"
+#include "core/store/AtomicFile.h"
+#include "core/store/BlockDefaults.h"
+#include "core/store/IniFile.h"
+#include "core/store/LeadingNumber.h"
+
+namespace gx508 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kMaxProfiles = 6;
+constexpr int kKeySections = 12;
+constexpr std::array<const char*, 4> kPointKeys = {"SensitivityX_Y", "SensitivityY_Y",
+                                                   "Sensitivity_Y", "MouseSpeed_Y"};
+
+std::string Numbered(const char* prefix, int n) {
+    return prefix + std::to_string(n);
+}
+
+void RefreshPaths(SharedState& state) {
+    state.paths.profileList = state.paths.folder / "str.ini";
+    state.paths.macroStore = state.paths.folder / "record.ini";
+}
+
+// Reads a settings file over the start of the block: as many bytes as the file holds, at most
+// the whole block. A missing file or one that cannot be opened leaves the block unchanged.
+void ReadSettingsFile(SharedState& state, const char* missingLine) {
+    const fs::path& path = state.paths.settingsFile;
+    if (!FileExists(path)) {
+        state.log.Write(missingLine);
+        return;
+    }
+    std::error_code ec;
+    std::FILE* file = fs::is_directory(path, ec) ? nullptr : std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        state.log.Write("Config file cannot be opened.\n");
+        return;
+    }
+    std::uint8_t flag = 0;
+    if (std::fread(&flag, 1, 1, file) == 1) {
+        state.firstRunFlag = flag;
+    }
+    std::vector<std::uint8_t> image(block::kSize);
+    const std::size_t got = std::fread(image.data(), 1, image.size(), file);
+    std::fclose(file);
+    std::copy_n(image.begin(), got, state.block.bytes().begin());
+    state.log.Write("Program First Run Flag:" + std::to_string(state.firstRunFlag) +
+                    "\nRead Size is: " + std::to_string(got));
+}
+
+}  // namespace
+
+fs::path ProfileSettingsFile(const SharedState& state, int profile) {
+    return state.paths.folder / ("config" + std::to_string(profile) + ".bin");
+}
+
+fs::path ProfileSettingsIni(const SharedState& state, int profile) {
+    return state.paths.folder / ("str" + std::to_string(profile) + ".ini");
+}
+
+void LoadProfileSettings(SharedState& state) {
+    RefreshPaths(state);
+    if (state.defaultsRestored) {
+        state.paths.settingsFile = state.paths.folder / "config.bin";
+        state.paths.settingsIni =
+            state.paths.folder /
+            (state.currentProfile == kGamingProfile ? "strGaming.ini" : "str.ini");
+    } else {
+        const fs::path& list = state.paths.profileList;
+        const std::string current = ReadIniString(list, "Profile", "CurProfileName");
+        const auto count = LeadingNumber(ReadIniString(list, "Profile", "ItemCount"));
+        if (!count || *count < 1 || *count > kMaxProfiles) {
+            return;
+        }
+        for (int i = 0; i < *count; ++i) {
+            if (ReadIniString(list, "Profile", Numbered("Item", i)) == current) {
+                state.currentProfile = i;
+            }
+        }
+        state.paths.settingsFile = ProfileSettingsFile(state, state.currentProfile);
+        state.paths.settingsIni = ProfileSettingsIni(state, state.currentProfile);
+    }
+    ReadSettingsFile(state, "Config file is not exist.\n");
+}
+
+void LoadProfile(SharedState& state, int profile) {
+    RefreshPaths(state);
+    state.paths.settingsFile = ProfileSettingsFile(state, profile);
+    state.paths.settingsIni = ProfileSettingsIni(state, profile);
+    ReadSettingsFile(state, "Config file is not exist.");
+}
+
+Status SaveProfileSettings(SharedState& state) {
+    state.paths.settingsFile = ProfileSettingsFile(state, state.currentProfile);
+    state.paths.settingsIni = ProfileSettingsIni(state, state.currentProfile);
+    std::vector<std::uint8_t> image;
+    image.reserve(kSettingsFileSize);
+    image.push_back(1);
+    image.insert(image.end(), state.block.bytes().begin(), state.block.bytes().end());
+    Status written = WriteFileAtomically(state.paths.settingsFile, image);
+    if (!written) {
+        state.log.Write("Error Code is: " + std::to_string(written.code()) + " \n");
+        return written;
+    }
+    state.log.Write("Data num:1 BYTE -" + std::to_string(block::kSize) +
+                    " BYTE\n Struct size:" + std::to_string(block::kSize) + " BYTE");
+    return written;
+}
+
+void ReadSettingsIni(SharedState& state, const std::optional<fs::path>& ini) {
+    const fs::path& path = ini ? *ini : state.paths.settingsIni;
+    const std::string& section = state.texts.labelSection();
+    for (int k = 0; k < kLabelCount + 2; ++k) {
+        std::string value = ReadIniString(path, section, Numbered("Item", k + 1));
+        if (k < kLabelCount) {
+            state.labels[static_cast<std::size_t>(k)] = std::move(value);
+        } else {
+            state.extraLabels[static_cast<std::size_t>(k - kLabelCount)] = std::move(value);
+        }
+    }
+    state.unusedIni.red = ReadIniString(path, "Skins", "RColor");
+    state.unusedIni.green = ReadIniString(path, "Skins", "GColor");
+    state.unusedIni.blue = ReadIniString(path, "Skins", "BColor");
+    state.unusedIni.skinPath = ReadIniString(path, "Skins", "Path");
+    for (std::size_t k = 0; k < kPointKeys.size(); ++k) {
+        state.unusedIni.point[k] = ReadIniString(path, "Point", kPointKeys[k]);
+    }
+    // Every "Key%d" section holds the same names; reading them in turn keeps the last.
+    for (int d = 0; d < kKeySections; ++d) {
+        for (int g = 0; g < kGunNameCount; ++g) {
+            state.gunNames[static_cast<std::size_t>(g)] =
+                ReadIniString(path, Numbered("Key", d), Numbered("Gun", g));
+        }
+    }
+}
+
+Status WriteSettingsIniItems(SharedState& state, const std::optional<fs::path>& ini) {
+    const fs::path& path = ini ? *ini : state.paths.settingsIni;
+    IniDocument doc = IniDocument::Load(path);
+    Status result;
+    const std::string& section = state.texts.labelSection();
+    if (!section.empty()) {
+        for (int k = 0; k < kLabelCount && result; ++k) {
+            result = doc.Set(section, Numbered("Item", k + 1),
+                             state.labels[static_cast<std::size_t>(k)]);
+        }
+    }
+    for (int d = 0; d < kKeySections && result; ++d) {
+        for (int g = 0; g < kGunNameCount && result; ++g) {
+            result = doc.Set(Numbered("Key", d), Numbered("Gun", g),
+                             state.gunNames[static_cast<std::size_t>(g)]);
+        }
+    }
+    if (result && (doc.modified() || !FileExists(path))) {
+        result = doc.Save(path);
+    }
+    if (!result) {
+        state.log.Write("Settings ini not written: " + result.message() + "\n");
+    }
+    return result;
+}
+
+void StartupLoad(SharedState& state) {
+    StartupReset(state);
+    LoadProfileSettings(state);
+    state.savePoint();
+    // A profile's own ini made by the program holds no language code; the base ini does.
+    const bool ownCode = IniDocument::Load(state.paths.settingsIni).Get("Skins", "Lan").has_value();
+    state.languageCode =
+        SelectLanguage(ownCode ? state.paths.settingsIni : state.paths.profileList);
+    state.texts = LanguageTable::For(state.languageCode);
+    ReadSettingsIni(state);
+}
+
+}  // namespace gx508
