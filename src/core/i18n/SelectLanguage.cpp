@@ -1,0 +1,17 @@
+#include "core/i18n/SelectLanguage.h"
+
+#include "core/store/IniFile.h"
+
+namespace gx508 {
+
+namespace {
+
+constexpr std::size_t kCodeCapacity = 1024;
+
+}  // namespace
+
+std::string SelectLanguage(const std::filesystem::path& settingsIni) {
+    return ReadIniString(settingsIni, "Skins", "Lan", {}, kCodeCapacity);
+}
+
+}  // namespace gx508
