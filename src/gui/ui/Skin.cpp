@@ -1,0 +1,151 @@
+#include "gui/ui/Skin.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QStringList>
+
+#include <optional>
+#include <system_error>
+#include <utility>
+
+namespace gx508 {
+
+namespace {
+
+std::filesystem::path nativePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Each channel times alpha, divided by 255 with the remainder dropped.
+QImage premultipliedByIntegerDivision(const QImage& decoded) {
+    QImage image = decoded.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = line[x];
+            const int alpha = qAlpha(pixel);
+            line[x] = qRgba(qRed(pixel) * alpha / 255, qGreen(pixel) * alpha / 255,
+                            qBlue(pixel) * alpha / 255, alpha);
+        }
+    }
+    image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+    return image;
+}
+
+QStringList nameParts(QStringView storedName) {
+    QString name = storedName.toString();
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+Skin::Skin(QString skinsFolder) : m_folder(QDir::cleanPath(std::move(skinsFolder))) {}
+
+QString Skin::resolve(QStringView storedName) const {
+    QStringList parts = nameParts(storedName);
+    if (!parts.isEmpty() &&
+        parts.front().compare(QStringLiteral("skins"), Qt::CaseInsensitive) == 0) {
+        parts.removeFirst();
+    }
+    if (parts.isEmpty() || parts.contains(QStringLiteral(".")) ||
+        parts.contains(QStringLiteral(".."))) {
+        return {};
+    }
+    QString path = m_folder + QLatin1Char('/') + parts.join(QLatin1Char('/'));
+    std::error_code error;
+    if (std::filesystem::is_regular_file(nativePath(path), error)) {
+        return path;
+    }
+    path = m_folder;
+    for (const QString& part : parts) {
+        const QString entry = matchEntry(path, part);
+        if (entry.isEmpty()) {
+            return {};
+        }
+        path += QLatin1Char('/') + entry;
+    }
+    return std::filesystem::is_regular_file(nativePath(path), error) ? path : QString();
+}
+
+bool Skin::draw(QPainter& painter, QStringView storedName, int x, int y) const {
+    const CachedImage* cached = cachedImage(storedName);
+    if (cached == nullptr || cached->decoded.isNull()) {
+        return false;
+    }
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(1.0);
+    if (cached->premultiplied.isNull()) {
+        painter.drawImage(x, y, cached->decoded);
+    } else {
+        painter.drawImage(x, y, cached->premultiplied);
+    }
+    painter.restore();
+    return true;
+}
+
+QPixmap Skin::loadBitmap(QStringView storedName) const {
+    const QImage decoded = image(storedName);
+    if (decoded.isNull()) {
+        return {};
+    }
+    return QPixmap::fromImage(decoded.convertToFormat(QImage::Format_RGB32));
+}
+
+QImage Skin::image(QStringView storedName) const {
+    const CachedImage* cached = cachedImage(storedName);
+    return cached == nullptr ? QImage() : cached->decoded;
+}
+
+const Skin::CachedImage* Skin::cachedImage(QStringView storedName) const {
+    const QString path = resolve(storedName);
+    if (path.isEmpty()) {
+        return nullptr;
+    }
+    std::error_code timeError;
+    std::error_code sizeError;
+    const FileStamp stamp{std::filesystem::last_write_time(nativePath(path), timeError),
+                          std::filesystem::file_size(nativePath(path), sizeError)};
+    if (timeError || sizeError) {
+        m_images.remove(path);
+        return nullptr;
+    }
+    const auto found = m_images.constFind(path);
+    if (found != m_images.constEnd() && found->stamp == stamp) {
+        return &*found;
+    }
+    CachedImage entry{stamp, QImage(path), QImage()};
+    if (entry.decoded.hasAlphaChannel()) {
+        entry.premultiplied = premultipliedByIntegerDivision(entry.decoded);
+    }
+    return &*m_images.insert(path, std::move(entry));
+}
+
+QString Skin::matchEntry(const QString& directory, const QString& name) const {
+    std::error_code error;
+    const std::filesystem::path native = nativePath(directory);
+    const FileStamp stamp{std::filesystem::last_write_time(native, error), 0};
+    if (error) {
+        m_listings.remove(directory);
+        return {};
+    }
+    auto found = m_listings.find(directory);
+    if (found == m_listings.end() || !(found->stamp == stamp)) {
+        CachedListing listing{stamp, {}, {}};
+        const QStringList entries = QDir(directory).entryList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+        for (const QString& entry : entries) {
+            listing.names.insert(entry);
+            listing.byFoldedName.insert(entry.toCaseFolded(), entry);
+        }
+        found = m_listings.insert(directory, std::move(listing));
+    }
+    if (found->names.contains(name)) {
+        return name;
+    }
+    return found->byFoldedName.value(name.toCaseFolded());
+}
+
+}  // namespace gx508

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
+#include <QSet>
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <filesystem>
+
+class QPainter;
+
+namespace gx508 {
+
+// The skin folder and the drawing of its images.
+//
+// Windows repaint often, so decoded images and folder listings are kept, but every use checks
+// the file's modification time and size first: a file replaced or removed on disk shows so at
+// the next paint.
+class Skin {
+  public:
+    explicit Skin(QString skinsFolder);
+
+    QString folder() const { return m_folder; }
+
+    // The file a stored name refers to. Stored names come in several spellings
+    // ("Skins\\Logo.png", "/Skins/BK_MainLeft.png", "\\skins\\ItemBK.png",
+    // "Mouse\\Front\\F-1-over.png"): the leading skin folder name is optional, letter case is
+    // ignored, "/" and "\\" are alike and doubled separators count as one. Empty when there is
+    // no such file.
+    QString resolve(QStringView storedName) const;
+
+    // DrawSkinImage: draws the image with its top-left corner at (x, y) at its own size. An image
+    // with an alpha channel is premultiplied (integer division by 255) and blended over the
+    // canvas with its per-pixel alpha; others are copied opaquely. A missing or damaged file
+    // draws nothing. Returns whether it drew.
+    bool draw(QPainter& painter, QStringView storedName, int x, int y) const;
+
+    // LoadSkinBitmap: the image as an opaque pixmap for a button's looks; transparency in the
+    // file is not honoured. Null when the file is missing or damaged.
+    QPixmap loadBitmap(QStringView storedName) const;
+
+    // The image as decoded from the file; null when the file is missing or damaged.
+    QImage image(QStringView storedName) const;
+
+  private:
+    struct FileStamp {
+        std::filesystem::file_time_type time;
+        std::uintmax_t size = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    struct CachedImage {
+        FileStamp stamp;
+        QImage decoded;
+        QImage premultiplied;
+    };
+    struct CachedListing {
+        FileStamp stamp;
+        QSet<QString> names;
+        QHash<QString, QString> byFoldedName;
+    };
+
+    const CachedImage* cachedImage(QStringView storedName) const;
+    QString matchEntry(const QString& directory, const QString& name) const;
+
+    QString m_folder;
+    mutable QHash<QString, CachedImage> m_images;
+    mutable QHash<QString, CachedListing> m_listings;
+};
+
+}  // namespace gx508
