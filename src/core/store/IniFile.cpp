@@ -1,0 +1,489 @@
+#include "core/store/IniFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <system_error>
+#include <utility>
+
+#include "core/store/AtomicFile.h"
+#include "core/store/TextEncoding.h"
+
+namespace gx508 {
+
+namespace {
+
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+// The blanks Windows trims: 0x09-0x0D, ^Z and space.
+bool IsBlank(char c) {
+    return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == ' ';
+}
+
+std::string_view TrimLeft(std::string_view s) {
+    std::size_t start = 0;
+    while (start < s.size() && IsBlank(s[start])) {
+        ++start;
+    }
+    return s.substr(start);
+}
+
+std::string_view Trim(std::string_view s) {
+    s = TrimLeft(s);
+    std::size_t end = s.size();
+    while (end > 0 && IsBlank(s[end - 1])) {
+        --end;
+    }
+    return s.substr(0, end);
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool HasLineBreak(std::string_view s) {
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+std::string_view StripQuotes(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+bool IsUtf16(IniDocument::Encoding encoding) {
+    return encoding == IniDocument::Encoding::Utf16Le || encoding == IniDocument::Encoding::Utf16Be;
+}
+
+std::string_view ByteOrderMark(IniDocument::Encoding encoding) {
+    switch (encoding) {
+        case IniDocument::Encoding::Utf8Bom:
+            return "\xEF\xBB\xBF";
+        case IniDocument::Encoding::Utf16Le:
+            return "\xFF\xFE";
+        case IniDocument::Encoding::Utf16Be:
+            return "\xFE\xFF";
+        case IniDocument::Encoding::Utf8:
+        case IniDocument::Encoding::Windows1252:
+            break;
+    }
+    return {};
+}
+
+std::string Decode(std::string_view bytes, IniDocument::Encoding encoding) {
+    switch (encoding) {
+        case IniDocument::Encoding::Utf16Le:
+            return text::Utf8FromUtf16(bytes, false);
+        case IniDocument::Encoding::Utf16Be:
+            return text::Utf8FromUtf16(bytes, true);
+        case IniDocument::Encoding::Windows1252:
+            return text::Utf8FromWindows1252(bytes);
+        case IniDocument::Encoding::Utf8:
+        case IniDocument::Encoding::Utf8Bom:
+            break;
+    }
+    return text::Utf8FromUtf8Lossy(bytes);
+}
+
+// `utf8` is valid UTF-8 (every text the document holds is).
+std::string Encode(std::string_view utf8, IniDocument::Encoding encoding) {
+    switch (encoding) {
+        case IniDocument::Encoding::Utf16Le:
+            return text::Utf16FromUtf8(utf8, false);
+        case IniDocument::Encoding::Utf16Be:
+            return text::Utf16FromUtf8(utf8, true);
+        case IniDocument::Encoding::Windows1252:
+            return text::Windows1252FromUtf8(utf8);
+        case IniDocument::Encoding::Utf8:
+        case IniDocument::Encoding::Utf8Bom:
+            break;
+    }
+    return std::string(utf8);
+}
+
+Status FileError(const char* what, const std::filesystem::path& path, int code) {
+    return Status::Error(std::string(what) + " " + path.string() + ": " + std::strerror(code),
+                         code);
+}
+
+// Reads the whole file. A missing file gives no bytes and success; a folder or a file that
+// cannot be read is an error.
+Status ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return Status::Ok();
+    }
+    if (ec) {
+        return FileError("cannot read", path, ec.value());
+    }
+    if (std::filesystem::is_directory(status)) {
+        return FileError("cannot read", path, EISDIR);
+    }
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        const int code = errno != 0 ? errno : EIO;
+        return code == ENOENT ? Status::Ok() : FileError("cannot open", path, code);
+    }
+    std::uint8_t chunk[16384];
+    std::size_t count = 0;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + count);
+    }
+    const int code = std::ferror(file) != 0 ? (errno != 0 ? errno : EIO) : 0;
+    std::fclose(file);
+    if (code != 0) {
+        bytes.clear();
+        return FileError("cannot read", path, code);
+    }
+    return Status::Ok();
+}
+
+// Loads the file for an edit; fails where IniDocument::Load would silently start afresh.
+Status LoadForEdit(const std::filesystem::path& path, IniDocument& document) {
+    if (path.empty()) {
+        return Status::Error("no ini file name given", ENOENT);
+    }
+    std::vector<std::uint8_t> bytes;
+    Status status = ReadFileBytes(path, bytes);
+    if (status) {
+        document = IniDocument::Parse(bytes);
+    }
+    return status;
+}
+
+Status SaveIfModified(const IniDocument& document, const std::filesystem::path& path) {
+    return document.modified() ? document.Save(path) : Status::Ok();
+}
+
+}  // namespace
+
+IniDocument::IniDocument() = default;
+
+IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes) {
+    const std::string_view all(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    IniDocument document;
+    std::string_view body = all;
+    if (all.starts_with("\xFF\xFE")) {
+        document.m_encoding = Encoding::Utf16Le;
+    } else if (all.starts_with("\xFE\xFF")) {
+        document.m_encoding = Encoding::Utf16Be;
+    } else if (all.starts_with("\xEF\xBB\xBF")) {
+        document.m_encoding = Encoding::Utf8Bom;
+    } else {
+        document.m_encoding = text::IsValidUtf8(all) ? Encoding::Utf8 : Encoding::Windows1252;
+    }
+    body.remove_prefix(ByteOrderMark(document.m_encoding).size());
+
+    // Split at CR, LF and CRLF, counted in code units: 2 bytes in UTF-16, else 1. In UTF-8
+    // and Windows-1252 the bytes 0D and 0A never occur inside a character.
+    const std::size_t unit = IsUtf16(document.m_encoding) ? 2 : 1;
+    const bool bigEndian = document.m_encoding == Encoding::Utf16Be;
+    const auto unitAt = [&](std::size_t i) -> unsigned {
+        const auto first = static_cast<unsigned char>(body[i]);
+        if (unit == 1) {
+            return first;
+        }
+        const auto second = static_cast<unsigned char>(body[i + 1]);
+        return bigEndian ? (first << 8) | second : (second << 8) | first;
+    };
+    bool newlineFound = false;
+    const auto addLine = [&](std::string_view raw, std::string end) {
+        if (!newlineFound && !end.empty()) {
+            document.m_newline = end;
+            newlineFound = true;
+        }
+        Line line;
+        line.raw = std::string(raw);
+        line.text = Decode(raw, document.m_encoding);
+        line.end = std::move(end);
+        Classify(line);
+        document.m_lines.push_back(std::move(line));
+    };
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i + unit <= body.size()) {
+        const unsigned c = unitAt(i);
+        if (c != '\r' && c != '\n') {
+            i += unit;
+            continue;
+        }
+        const std::size_t lineEnd = i;
+        i += unit;
+        std::string end = c == '\r' ? "\r" : "\n";
+        if (c == '\r' && i + unit <= body.size() && unitAt(i) == '\n') {
+            end = "\r\n";
+            i += unit;
+        }
+        addLine(body.substr(start, lineEnd - start), std::move(end));
+        start = i;
+    }
+    if (start < body.size()) {
+        addLine(body.substr(start), "");  // also keeps a final odd byte of a UTF-16 file
+    }
+    return document;
+}
+
+IniDocument IniDocument::Load(const std::filesystem::path& path) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileBytes(path, bytes)) {
+        return IniDocument();
+    }
+    return Parse(bytes);
+}
+
+IniDocument::Line IniDocument::MakeLine(std::string text, std::string end) {
+    Line line;
+    line.text = std::move(text);
+    line.end = std::move(end);
+    line.edited = true;
+    Classify(line);
+    return line;
+}
+
+void IniDocument::Classify(Line& line) {
+    const std::string_view text = Trim(line.text);
+    line.name.clear();
+    line.value.clear();
+    if (text.empty()) {
+        line.kind = Line::Kind::Blank;
+        return;
+    }
+    const std::size_t close = text.rfind(']');
+    if (text.front() == '[' && close != std::string_view::npos) {
+        line.kind = Line::Kind::Header;
+        line.name = Trim(text.substr(1, close - 1));
+        return;
+    }
+    const std::size_t equals = text.find('=');
+    if (equals != std::string_view::npos) {
+        line.kind = Line::Kind::Entry;
+        line.name = Trim(text.substr(0, equals));
+        line.value = Trim(text.substr(equals + 1));
+        return;
+    }
+    line.kind = Line::Kind::Other;
+}
+
+std::size_t IniDocument::FindSection(std::string_view section) const {
+    const std::string_view wanted = Trim(section);
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (m_lines[i].kind == Line::Kind::Header &&
+            EqualsIgnoringAsciiCase(m_lines[i].name, wanted)) {
+            return i;
+        }
+    }
+    return kNone;
+}
+
+std::size_t IniDocument::SectionEnd(std::size_t header) const {
+    std::size_t i = header + 1;
+    while (i < m_lines.size() && m_lines[i].kind != Line::Kind::Header) {
+        ++i;
+    }
+    return i;
+}
+
+std::size_t IniDocument::FindEntry(std::size_t header, std::string_view key) const {
+    const std::string_view wanted = Trim(key);
+    const std::size_t end = SectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (m_lines[i].kind == Line::Kind::Entry &&
+            EqualsIgnoringAsciiCase(m_lines[i].name, wanted)) {
+            return i;
+        }
+    }
+    return kNone;
+}
+
+void IniDocument::EndLastLine(std::size_t index) {
+    Line& line = m_lines[index];
+    if (!line.end.empty()) {
+        return;  // only the file's last line can lack a line end
+    }
+    line.end = m_newline;
+    if (IsUtf16(m_encoding) && line.raw.size() % 2 != 0) {
+        line.edited = true;  // re-encode the final odd byte (U+FFFD) so the units stay aligned
+    }
+}
+
+std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
+    const std::size_t header = FindSection(section);
+    if (header == kNone) {
+        return std::nullopt;
+    }
+    const std::size_t entry = FindEntry(header, key);
+    if (entry == kNone) {
+        return std::nullopt;
+    }
+    return std::string(StripQuotes(m_lines[entry].value));
+}
+
+Status IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+    if (HasLineBreak(value)) {
+        return Status::Error("an ini value cannot hold a line break", EINVAL);
+    }
+    if (HasLineBreak(section) || HasLineBreak(key)) {
+        return Status::Error("an ini name cannot hold a line break", EINVAL);
+    }
+    const std::string sectionName = text::Utf8FromUtf8Lossy(Trim(section));
+    if (sectionName.empty()) {
+        return Status::Error("an ini section needs a name", EINVAL);
+    }
+    const std::string keyName = text::Utf8FromUtf8Lossy(Trim(key));
+    if (keyName.find('=') != std::string::npos || keyName.starts_with('[')) {
+        return Status::Error("an ini key cannot hold '=' or start with '['", EINVAL);
+    }
+    const std::string newValue = text::Utf8FromUtf8Lossy(TrimLeft(value));
+
+    const std::size_t header = FindSection(sectionName);
+    if (header == kNone) {
+        if (!m_lines.empty()) {
+            EndLastLine(m_lines.size() - 1);
+        }
+        m_lines.push_back(MakeLine("[" + sectionName + "]", m_newline));
+        m_lines.push_back(MakeLine(keyName + "=" + newValue, m_newline));
+        m_modified = true;
+        return Status::Ok();
+    }
+    const std::size_t entry = FindEntry(header, keyName);
+    if (entry != kNone) {
+        Line& line = m_lines[entry];
+        if (line.value == Trim(newValue)) {
+            return Status::Ok();  // reads back the same already
+        }
+        line.text = line.name + "=" + newValue;
+        line.edited = true;
+        Classify(line);
+        m_modified = true;
+        return Status::Ok();
+    }
+    const std::size_t end = SectionEnd(header);
+    std::size_t last = header;
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (m_lines[i].kind != Line::Kind::Blank) {
+            last = i;
+        }
+    }
+    EndLastLine(last);
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(last + 1),
+                   MakeLine(keyName + "=" + newValue, m_newline));
+    m_modified = true;
+    return Status::Ok();
+}
+
+void IniDocument::RemoveKey(std::string_view section, std::string_view key) {
+    const std::size_t header = FindSection(section);
+    if (header == kNone) {
+        return;
+    }
+    const std::size_t entry = FindEntry(header, key);
+    if (entry == kNone) {
+        return;
+    }
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(entry));
+    m_modified = true;
+}
+
+void IniDocument::RemoveSection(std::string_view section) {
+    const std::size_t header = FindSection(section);
+    if (header == kNone) {
+        return;
+    }
+    const std::size_t end = SectionEnd(header);
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(header),
+                  m_lines.begin() + static_cast<std::ptrdiff_t>(end));
+    m_modified = true;
+}
+
+std::vector<std::uint8_t> IniDocument::Serialize() const {
+    std::string out(ByteOrderMark(m_encoding));
+    for (const Line& line : m_lines) {
+        out += line.edited ? Encode(line.text, m_encoding) : line.raw;
+        out += Encode(line.end, m_encoding);
+    }
+    return std::vector<std::uint8_t>(out.begin(), out.end());
+}
+
+Status IniDocument::Save(const std::filesystem::path& path) const {
+    const std::vector<std::uint8_t> bytes = Serialize();
+    return WriteFileAtomically(path, bytes);
+}
+
+IniDocument::Encoding IniDocument::encoding() const {
+    return m_encoding;
+}
+
+bool IniDocument::modified() const {
+    return m_modified;
+}
+
+std::string ReadIniString(const std::filesystem::path& path, std::string_view section,
+                          std::string_view key, std::string_view fallback, std::size_t capacity) {
+    if (capacity == 0) {
+        return {};
+    }
+    std::optional<std::string> value = IniDocument::Load(path).Get(section, key);
+    if (!value) {
+        while (!fallback.empty() && fallback.back() == ' ') {
+            fallback.remove_suffix(1);
+        }
+        value = std::string(fallback);
+    }
+    return std::string(text::PrefixOfUtf16Length(*value, capacity - 1));
+}
+
+Status WriteIniString(const std::filesystem::path& path, std::string_view section,
+                      std::string_view key, std::string_view value) {
+    IniDocument document;
+    Status status = LoadForEdit(path, document);
+    if (status) {
+        status = document.Set(section, key, value);
+    }
+    return status ? SaveIfModified(document, path) : status;
+}
+
+Status DeleteIniKey(const std::filesystem::path& path, std::string_view section,
+                    std::string_view key) {
+    IniDocument document;
+    Status status = LoadForEdit(path, document);
+    if (!status) {
+        return status;
+    }
+    document.RemoveKey(section, key);
+    return SaveIfModified(document, path);
+}
+
+Status DeleteIniSection(const std::filesystem::path& path, std::string_view section) {
+    IniDocument document;
+    Status status = LoadForEdit(path, document);
+    if (!status) {
+        return status;
+    }
+    document.RemoveSection(section);
+    return SaveIfModified(document, path);
+}
+
+bool FileExists(const std::filesystem::path& path) {
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(path, ec);
+    return exists && !ec;
+}
+
+}  // namespace gx508
