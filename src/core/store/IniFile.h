@@ -23,7 +23,7 @@ namespace gx508 {
 // Windows-1252); a new file is UTF-8 without a mark, with CRLF line ends. All strings in this
 // interface are UTF-8.
 //
-// Details (see the ini-semantics notes, §1–§4):
+// Details:
 // - Blanks are 0x09–0x0D, 0x1A (^Z) and 0x20; only ASCII letters match without regard to case.
 //   The section and key names asked for are trimmed the same way as the names in the file.
 // - A header is a line whose first non-blank character is '[' and that holds a ']'; its name

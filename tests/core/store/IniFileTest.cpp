@@ -13,7 +13,8 @@
 
 #include "support/TempFolder.h"
 
-// Rows "§4 n" are the test vectors of shared/notes/ini-semantics.md §4. Their sources:
+// Rows "§4 n" are the numbered reference cases of the private-profile functions this engine
+// reproduces. Their sources:
 //   [W-T]      Wine's profile tests, which pass on Windows;
 //   [Wine]     Wine's code only, unverified on Windows (rows 17, 19-22, 36, 37);
 //   [Windows]  Windows behaviour that Wine lacks (todo_wine; rows 16, 34, 38; row 35 is the
