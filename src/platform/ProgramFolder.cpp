@@ -75,7 +75,9 @@ ProgramFolderInputs CurrentProgramFolderInputs() {
     if (const char* v = std::getenv("HOME")) {
         in.home = v;
     }
-    in.shareDir = GX508_SHARE_DIR;
+    // An installed tree may have been moved: look beside the executable first.
+    const fs::path relative = in.executableDir.parent_path() / "share" / "gx508";
+    in.shareDir = fs::is_directory(relative, ec) ? relative : fs::path(GX508_SHARE_DIR);
     return in;
 }
 
