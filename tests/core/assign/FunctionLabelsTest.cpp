@@ -1,0 +1,141 @@
+#include "core/assign/FunctionLabels.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "core/store/BlockDefaults.h"
+#include "core/store/IniFile.h"
+#include "support/TempFolder.h"
+
+namespace gx508 {
+namespace {
+
+struct FixedCase {
+    Category category;
+    const char* en;
+    const char* chs;
+    const char* cht;
+    const char* de;
+};
+
+TEST(FunctionLabelsTest, FixedLabelsInEveryLanguage) {
+    const FixedCase cases[] = {
+        {Category::LeftClick, "Click", "左键", "點擊", "Klick"},
+        {Category::MiddleClick, "Scroll ", "中键", "滾輪", "Scrollen"},
+        {Category::Back, "Back", "后退方向键", "後退", "Zurück"},
+        {Category::Disabled, "Deactivated", "按键关闭", "無作用", "Deaktiviert"},
+        {Category::TiltLeft, "Left Tilt Scroll", "左摇摆滚轮", "Left Tilt Scroll",
+         "Left Tilt Scroll"},
+        {Category::AutoRun, "RUN", "自动奔跑", "自动奔跑", "RUN"},
+        {Category::SkipRight, "Skip Right", "右跳三次", "右跳三次", "Skip Right"},
+        // Labels that depend on a parameter have no fixed text.
+        {Category::KeyboardKey, "", "", "", ""},
+        {Category::DpiFunction, "", "", "", ""},
+        {Category::GunSwitch, "", "", "", ""},
+        {static_cast<Category>(12), "", "", "", ""},
+    };
+    const LanguageTable en = LanguageTable::For("EN");
+    const LanguageTable chs = LanguageTable::For("CHS");
+    const LanguageTable cht = LanguageTable::For("CHT");
+    const LanguageTable de = LanguageTable::For("DE");
+    for (const FixedCase& c : cases) {
+        const int code = static_cast<int>(c.category);
+        EXPECT_EQ(FixedLabel(en, c.category), c.en) << code;
+        EXPECT_EQ(FixedLabel(chs, c.category), c.chs) << code;
+        EXPECT_EQ(FixedLabel(cht, c.category), c.cht) << code;
+        EXPECT_EQ(FixedLabel(de, c.category), c.de) << code;
+    }
+}
+
+TEST(FunctionLabelsTest, KeyAndMacroLabelsJoinTheMenuTextAndTheName) {
+    EXPECT_EQ(KeyboardKeyLabel(LanguageTable::For("EN"), "F5"), "Assign Keyboard Key-F5");
+    EXPECT_EQ(KeyboardKeyLabel(LanguageTable::For("CHS"), "F5"), "单键-F5");
+    EXPECT_EQ(KeyboardKeyLabel(LanguageTable::For("CHT"), "F5"), "指派鍵盤按鍵-F5");
+    EXPECT_EQ(KeyboardKeyLabel(LanguageTable::For("DE"), "F5"), "Keyboard-Taste zuweisen +-F5");
+    EXPECT_EQ(MacroLabel(LanguageTable::For("EN"), "Reload"), "Macro:Reload");
+    EXPECT_EQ(MacroLabel(LanguageTable::For("CHS"), "Reload"), "宏:Reload");
+    EXPECT_EQ(MacroLabel(LanguageTable::For("CHT"), "Reload"), "巨集鍵:Reload");
+    EXPECT_EQ(MacroLabel(LanguageTable::For("DE"), "Reload"), "Makro:Reload");
+}
+
+class FunctionLabelOfTest : public ::testing::Test {
+  protected:
+    void useLanguage(const std::string& code, int profile) {
+        state->languageCode = code;
+        state->texts = LanguageTable::For(code);
+        state->currentProfile = profile;
+        StartupReset(*state);
+        ApplyCodeDefaults(*state);
+    }
+    std::vector<std::string> labels() const {
+        std::vector<std::string> out;
+        for (int b = 0; b < 12; ++b) {
+            out.push_back(FunctionLabelOf(*state, b));
+        }
+        return out;
+    }
+
+    test::TempFolder folder;
+    NullLog log;
+    std::unique_ptr<SharedState> state = std::make_unique<SharedState>(folder.path(), log);
+};
+
+TEST_F(FunctionLabelOfTest, FactoryMapsReadAsTheirMenuItems) {
+    useLanguage("EN", 0);
+    EXPECT_EQ(labels(),
+              (std::vector<std::string>{"Click", "Menu", "Scroll ", "Right Tilt Scroll",
+                                        "Left Tilt Scroll", "DPI +", "DPI -", "Deactivated", "Back",
+                                        "Forward", "Deactivated", "Deactivated"}));
+    useLanguage("CHS", kGamingProfile);
+    EXPECT_EQ(labels(), (std::vector<std::string>{"左键", "右键", "中键", "右跳三次", "左跳三次",
+                                                  "DPI +", "DPI -", "开火模式", "自动奔跑",
+                                                  "标准压枪", "AKM", "狙三连发"}));
+    useLanguage("DE", kGamingProfile);
+    EXPECT_EQ(labels()[7], "Fire Mode");
+    EXPECT_EQ(labels()[11], "Snipe");
+}
+
+TEST_F(FunctionLabelOfTest, ParametersPickTheirItemsAndListsFallBackToEnglish) {
+    useLanguage("DE", 0);
+    SettingsBlock& b = state->block;
+    b.setButton(ButtonField::Category, 0, 6);
+    b.setButton(ButtonField::DpiKind, 0, 3);
+    b.setButton(ButtonField::Category, 1, 7);
+    b.setButton(ButtonField::MultimediaUsage, 1, 0xE9);
+    b.setButton(ButtonField::Category, 2, 8);
+    b.setButton(ButtonField::OfficeKey, 2, 0x1D);
+    b.setButton(ButtonField::Category, 3, 9);
+    b.setButton(ButtonField::WindowsKind, 3, 5);
+    b.setButton(ButtonField::Category, 4, 10);
+    b.setButton(ButtonField::KeyboardKey, 4, 0x3E);
+    b.setButton(ButtonField::Category, 5, 9);
+    b.setButton(ButtonField::WindowsKind, 5, 200);  // no such item
+    b.setButton(ButtonField::Category, 6, 14);      // never written by the menu
+    const auto got = labels();
+    EXPECT_EQ(got[0], "DPI Schleife");
+    EXPECT_EQ(got[1], "Lautstärke +");
+    EXPECT_EQ(got[2], "Rückgängig machen");
+    EXPECT_EQ(got[3], "Desktop anzeigen");
+    EXPECT_EQ(got[4], "Keyboard-Taste zuweisen +-F5");
+    EXPECT_EQ(got[5], "");
+    EXPECT_EQ(got[6], "");
+
+    state->languageCode = "xx";
+    EXPECT_EQ(FunctionLabelOf(*state, 1), "Volume Up");
+    EXPECT_EQ(FunctionLabelOf(*state, 12), "");
+}
+
+TEST_F(FunctionLabelOfTest, MacroReadsItsNameFromTheStoreList) {
+    useLanguage("EN", 0);
+    ASSERT_TRUE(WriteIniString(state->paths.macroStore, "MacroName", "2", "Reload"));
+    SettingsBlock& b = state->block;
+    b.setButton(ButtonField::Category, 8, 11);
+    b.setButton(ButtonField::MacroSlot, 8, 3);
+    b.setSlot(SlotField::MacroNumber, 3, 2);
+    EXPECT_EQ(FunctionLabelOf(*state, 8), "Macro:Reload");
+}
+
+}  // namespace
+}  // namespace gx508
