@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/LogSink.h"
+#include "core/assign/FunctionLabels.h"
 #include "core/i18n/LanguageTable.h"
 #include "core/store/AtomicFile.h"
 #include "core/store/BlockDefaults.h"
@@ -25,16 +26,6 @@ constexpr std::array<const char*, 4> kLanguages = {"CHS", "CHT", "EN", "DE"};
 constexpr const char* kInitialLanguage = "EN";
 constexpr std::array<const char*, 2> kProfileNames = {"Standard", "Gaming"};
 
-// Labels of buttons 0..11 under the two factory maps. Buttons 9..11 of the gaming map carry
-// gun switches 2, 1 and 0, labelled with their names.
-constexpr std::array<Text, 12> kStandardLabels = {
-    Text::Click,          Text::Menu,    Text::Scroll,      Text::RightTiltScroll,
-    Text::LeftTiltScroll, Text::DpiPlus, Text::DpiMinus,    Text::Deactivated,
-    Text::BackFunction,   Text::Forward, Text::Deactivated, Text::Deactivated};
-constexpr std::array<Text, 12> kGamingLabels = {
-    Text::Click,    Text::Menu,     Text::Scroll, Text::SkipRight,   Text::SkipLeft, Text::DpiPlus,
-    Text::DpiMinus, Text::FireMode, Text::Run,    Text::StandardGun, Text::Akm,      Text::Snipe};
-
 bool Check(const Status& status, const fs::path& path) {
     if (!status) {
         std::fprintf(stderr, "gx508basefiles: %s: %s\n", path.c_str(), status.message().c_str());
@@ -42,19 +33,28 @@ bool Check(const Status& status, const fs::path& path) {
     return status.ok();
 }
 
-std::vector<std::uint8_t> SettingsImage(const fs::path& folder, int profile) {
-    NullLog log;
+// The state the code defaults give a profile, in the language of `code`.
+std::unique_ptr<SharedState> FactoryState(const fs::path& folder, LogSink& log, int profile,
+                                          const char* code) {
     auto state = std::make_unique<SharedState>(folder, log);
     state->currentProfile = profile;
+    state->languageCode = code;
+    state->texts = LanguageTable::For(code);
     StartupReset(*state);
     ApplyCodeDefaults(*state);
+    return state;
+}
+
+std::vector<std::uint8_t> SettingsImage(const fs::path& folder, int profile) {
+    NullLog log;
+    const auto state = FactoryState(folder, log, profile, kInitialLanguage);
     std::vector<std::uint8_t> image(kSettingsFileSize);
     image[0] = 1;
     std::copy(state->block.bytes().begin(), state->block.bytes().end(), image.begin() + 1);
     return image;
 }
 
-bool WriteSettingsIni(const fs::path& path, bool gaming, bool withProfileList) {
+bool WriteSettingsIni(const fs::path& path, int profile, bool withProfileList) {
     IniDocument doc;
     Status status;
     if (withProfileList) {
@@ -66,12 +66,12 @@ bool WriteSettingsIni(const fs::path& path, bool gaming, bool withProfileList) {
         }
     }
     status = status ? doc.Set("Skins", "Lan", kInitialLanguage) : status;
+    NullLog log;
     for (const char* code : kLanguages) {
-        const LanguageTable texts = LanguageTable::For(code);
-        const auto& labels = gaming ? kGamingLabels : kStandardLabels;
-        for (std::size_t k = 0; k < labels.size() && status; ++k) {
-            status =
-                doc.Set(texts.labelSection(), "Item" + std::to_string(k + 1), texts[labels[k]]);
+        const auto state = FactoryState(path.parent_path(), log, profile, code);
+        for (int b = 0; b < kLabelCount && status; ++b) {
+            status = doc.Set(state->texts.labelSection(), "Item" + std::to_string(b + 1),
+                             FunctionLabelOf(*state, b));
         }
     }
     const LanguageTable english = LanguageTable::For(kInitialLanguage);
@@ -110,10 +110,10 @@ int main(int argc, char** argv) {
     bool ok = Check(WriteFileAtomically(folder / "config.bin", standard), folder / "config.bin");
     ok = Check(WriteFileAtomically(folder / "config0.bin", standard), folder / "config0.bin") && ok;
     ok = Check(WriteFileAtomically(folder / "config1.bin", gaming), folder / "config1.bin") && ok;
-    ok = WriteSettingsIni(folder / "str.ini", false, true) && ok;
-    ok = WriteSettingsIni(folder / "str0.ini", false, false) && ok;
-    ok = WriteSettingsIni(folder / "strGaming.ini", true, false) && ok;
-    ok = WriteSettingsIni(folder / "str1.ini", true, false) && ok;
+    ok = WriteSettingsIni(folder / "str.ini", 0, true) && ok;
+    ok = WriteSettingsIni(folder / "str0.ini", 0, false) && ok;
+    ok = WriteSettingsIni(folder / "strGaming.ini", kGamingProfile, false) && ok;
+    ok = WriteSettingsIni(folder / "str1.ini", kGamingProfile, false) && ok;
     ok = WriteMacroStore(folder / "record.ini") && ok;
     return ok ? 0 : 1;
 }
