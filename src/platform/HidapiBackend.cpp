@@ -1,0 +1,266 @@
+#include "platform/HidapiBackend.h"
+
+#include <fcntl.h>
+#include <hidapi/hidapi.h>
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <system_error>
+#include <utility>
+
+#include "core/device/DeviceIds.h"
+#include "core/device/ReportDescriptor.h"
+
+namespace gx508 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The kernel keeps report descriptors to 4 KiB; reading more than this is never needed.
+constexpr std::size_t kMaxDescriptorRead = 64 * 1024;
+
+bool StartHidapi() {
+    static std::once_flag once;
+    static bool started = false;
+    std::call_once(once, [] { started = hid_init() == 0; });
+    return started;
+}
+
+std::string ErrnoText(int code) {
+    return std::system_category().message(code);
+}
+
+// hidapi's messages are wide strings; they hold text from strerror and sysfs.
+std::string Utf8(const wchar_t* text) {
+    std::string out;
+    if (text == nullptr) {
+        return out;
+    }
+    for (; *text != L'\0'; ++text) {
+        const auto c = static_cast<std::uint32_t>(*text);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x110000) {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += '?';
+        }
+    }
+    return out;
+}
+
+OpenError OpenErrorFor(int code) {
+    switch (code) {
+        case ENOENT:
+        case ENODEV:
+        case ENXIO:
+            return OpenError::NotFound;
+        case EACCES:
+        case EPERM:
+            return OpenError::PermissionDenied;
+        default:
+            return OpenError::Failed;
+    }
+}
+
+std::optional<std::vector<std::uint8_t>> ReadDescriptor(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(kMaxDescriptorRead);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+bool IsMouseCollection(const HidInterfaceInfo& info) {
+    if (info.vendorId != kMouseVendorId || info.productId != kMouseProductId) {
+        return false;
+    }
+    return (info.usagePage == kCommandUsagePage && info.usage == kCommandUsage) ||
+           (info.usagePage == kNoticeUsagePage && info.usage == kNoticeUsage);
+}
+
+}  // namespace
+
+HidapiBackend::HidapiBackend(LogSink& log, fs::path sysfsRoot)
+    : m_log(log), m_sysfsRoot(std::move(sysfsRoot)) {}
+
+Status HidapiBackend::Enumerate(std::vector<HidInterfaceInfo>& out) {
+    out.clear();
+    if (!StartHidapi()) {
+        return Status::Error("hidapi could not be initialised");
+    }
+    // An empty list is also what hidapi gives when it fails; either way there is no mouse.
+    hid_device_info* list = hid_enumerate(kMouseVendorId, kMouseProductId);
+    std::vector<HidrawEntry> entries;
+    for (const hid_device_info* d = list; d != nullptr; d = d->next) {
+        if (d->path != nullptr) {
+            entries.push_back({d->path, d->vendor_id, d->product_id, d->usage_page, d->usage});
+        }
+    }
+    hid_free_enumeration(list);
+    out = DescribeCollections(entries);
+    return Status::Ok();
+}
+
+std::vector<HidInterfaceInfo> HidapiBackend::DescribeCollections(
+    std::span<const HidrawEntry> entries) const {
+    std::vector<HidInterfaceInfo> out;
+    std::set<std::string> seenPaths;
+    for (const HidrawEntry& entry : entries) {
+        if (entry.path.empty() || !seenPaths.insert(entry.path).second) {
+            continue;
+        }
+        const fs::path file = m_sysfsRoot / "class" / "hidraw" / fs::path(entry.path).filename() /
+                              "device" / "report_descriptor";
+        const std::optional<std::vector<std::uint8_t>> bytes = ReadDescriptor(file);
+        if (bytes) {
+            const ReportDescriptor parsed = ParseReportDescriptor(*bytes);
+            if (!parsed.wellFormed) {
+                m_log.Write("the report descriptor of " + entry.path +
+                            " is damaged; its report lengths may be short");
+            }
+            for (const TopLevelCollection& c : parsed.collections) {
+                out.push_back({entry.path, entry.vendorId, entry.productId, c.usagePage, c.usage,
+                               c.inputReportLength, c.outputReportLength, c.featureReportLength});
+            }
+            if (!parsed.collections.empty()) {
+                continue;
+            }
+            m_log.Write("no top-level collection in the report descriptor of " + entry.path);
+        } else {
+            m_log.Write("cannot read " + file.string());
+        }
+        // Without a descriptor only hidapi's usages are known, listed once each.
+        std::set<std::pair<std::uint16_t, std::uint16_t>> seenUsages;
+        for (const HidrawEntry& same : entries) {
+            if (same.path == entry.path && seenUsages.insert({same.usagePage, same.usage}).second) {
+                out.push_back({same.path, same.vendorId, same.productId, same.usagePage, same.usage,
+                               0, 0, 0});
+            }
+        }
+    }
+    return out;
+}
+
+std::unique_ptr<HidDevice> HidapiBackend::Open(const std::string& path, OpenError& error) {
+    error = OpenError::Failed;
+    if (!StartHidapi()) {
+        m_log.Write("hidapi could not be initialised");
+        return nullptr;
+    }
+    // hidapi 0.13.1 does not say why an open failed, and on a node that is not hidraw it
+    // writes into the handle it has just freed. So the node is opened and checked here first.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        const int code = errno;
+        error = OpenErrorFor(code);
+        m_log.Write("cannot open " + path + ": " + ErrnoText(code));
+        return nullptr;
+    }
+    int descriptorSize = 0;
+    const bool isHidraw = ::ioctl(fd, HIDIOCGRDESCSIZE, &descriptorSize) >= 0;
+    const int code = errno;
+    ::close(fd);
+    if (!isHidraw) {
+        error = code == ENODEV ? OpenError::NotFound : OpenError::Failed;
+        m_log.Write(path + " is not a hidraw node: " + ErrnoText(code));
+        return nullptr;
+    }
+    hid_device* handle = hid_open_path(path.c_str());
+    if (handle == nullptr) {
+        error = ::access(path.c_str(), F_OK) != 0 ? OpenError::NotFound : OpenError::Failed;
+        m_log.Write("hidapi cannot open " + path + ": " + Utf8(hid_error(nullptr)));
+        return nullptr;
+    }
+    error = OpenError::None;
+    return std::make_unique<HidapiDevice>(handle);
+}
+
+HidapiDevice::HidapiDevice(hid_device* handle) : m_handle(handle) {}
+
+HidapiDevice::~HidapiDevice() {
+    hid_close(m_handle);
+}
+
+Status HidapiDevice::SetFeature(std::span<const std::uint8_t> report) {
+    if (report.empty()) {
+        return Status::Error("set feature: empty report");
+    }
+    const int result = hid_send_feature_report(m_handle, report.data(), report.size());
+    return Outcome("set feature", result, errno, report.size());
+}
+
+Status HidapiDevice::GetFeature(std::span<std::uint8_t> report) {
+    if (report.empty()) {
+        return Status::Error("get feature: empty report");
+    }
+    const int result = hid_get_feature_report(m_handle, report.data(), report.size());
+    return Outcome("get feature", result, errno, report.size());
+}
+
+Status HidapiDevice::Write(std::span<const std::uint8_t> report) {
+    if (report.empty()) {
+        return Status::Error("write: empty report");
+    }
+    const int result = hid_write(m_handle, report.data(), report.size());
+    return Outcome("write", result, errno, report.size());
+}
+
+int HidapiDevice::Read(std::span<std::uint8_t> buffer, int timeoutMs) {
+    if (buffer.empty()) {
+        return -1;
+    }
+    errno = 0;
+    const int result = hid_read_timeout(m_handle, buffer.data(), buffer.size(), timeoutMs);
+    if (result < 0) {
+        // A signal that interrupts the wait is not a lost mouse.
+        return errno == EINTR ? 0 : -1;
+    }
+    return result;
+}
+
+Status HidapiDevice::Outcome(const char* what, int result, int code, std::size_t expected) const {
+    if (result >= 0 && static_cast<std::size_t>(result) == expected) {
+        return Status::Ok();
+    }
+    if (result < 0) {
+        return Status::Error(std::string(what) + " failed: " + Utf8(hid_error(m_handle)), code);
+    }
+    return Status::Error(std::string(what) + " moved " + std::to_string(result) + " of " +
+                         std::to_string(expected) + " bytes");
+}
+
+bool MousePresentButInaccessible(const std::vector<HidInterfaceInfo>& interfaces) {
+    for (const HidInterfaceInfo& info : interfaces) {
+        if (IsMouseCollection(info) && ::access(info.path.c_str(), R_OK | W_OK) != 0 &&
+            OpenErrorFor(errno) == OpenError::PermissionDenied) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace gx508
