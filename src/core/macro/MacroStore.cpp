@@ -198,10 +198,6 @@ LoadedMacro LoadMacro(const std::filesystem::path& store, std::string_view name)
     return MacroStoreSnapshot::Load(store).macro(name);
 }
 
-std::int32_t ReadItemCount(const std::filesystem::path& store, std::string_view name) {
-    return MacroStoreSnapshot::Load(store).itemCount(name);
-}
-
 Status SaveNameList(const std::filesystem::path& store, MacroKind kind,
                     std::span<const std::string> names) {
     return Edit(store, [&](IniDocument& document) { return PutNameList(document, kind, names); });

@@ -82,7 +82,6 @@ class MacroStoreSnapshot {
 // Nothing when the file does not exist.
 std::vector<std::string> ListMacroNames(const std::filesystem::path& store, MacroKind kind);
 LoadedMacro LoadMacro(const std::filesystem::path& store, std::string_view name);
-std::int32_t ReadItemCount(const std::filesystem::path& store, std::string_view name);
 
 // Replaces the list section with "MacroCount" and one key per name (the empty form when
 // there are none). Creates the file when it is missing.
