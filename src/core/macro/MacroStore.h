@@ -99,8 +99,11 @@ Status FullSave(const std::filesystem::path& store, MacroKind kind,
                 std::span<const std::string> names, const MacroRecord& selected);
 
 // The save at the end of an in-place edit. Only when the file exists and the list is not
-// empty: the name list, and the macro's section rewritten from `macro` with its loop text
-// as read when the macro was selected, even when it has no items. Refused as FullSave.
+// empty: the name list, and the macro's section rewritten from `macro` (pass the loop text
+// as read when the macro was selected), even when it has no items. The record-delay flag is
+// written too, so that a renamed macro keeps it. Refused as FullSave.
+// Also the save from a recording log: pass the recorded macro with its flag and loop text as
+// they were when the recording started.
 Status EditEndSave(const std::filesystem::path& store, MacroKind kind,
                    std::span<const std::string> names, const MacroRecord& macro);
 
