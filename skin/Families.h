@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace gx508::skin {
+
+class SkinWriter;
+
+// Each family draws the images of one group of windows.
+void paintBrand(SkinWriter& writer);          // splash, icons, logos
+void paintMainWindow(SkinWriter& writer);     // main window background, columns, buttons
+void paintMouseViews(SkinWriter& writer);     // mouse pictures and button overlays
+void paintSettingsPages(SkinWriter& writer);  // settings panel pages and the scroll bar
+void paintDialogs(SkinWriter& writer);        // profile manager, macro dialogs
+void paintGunDialogs(SkinWriter& writer);     // gun macro manager and its step dialogs
+
+// The mouse seen from above, as the front view shows it; the splash reuses it.
+QImage mouseTopView();
+
+// Where the main window draws a mouse view's base picture and its button overlays (names without
+// "-normal.png" / "-over.png"), for previews that put them together.
+struct MouseViewLayout {
+    std::string base;
+    QPoint origin;
+    std::vector<std::pair<std::string, QPoint>> overlays;
+};
+std::vector<MouseViewLayout> mouseViewLayouts();
+
+// The flat colour under every control of a settings page or left-column panel; slider tracks
+// and choice images that windows copy opaquely are laid on it.
+QColor pageColour();
+
+}  // namespace gx508::skin
