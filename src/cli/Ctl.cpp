@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "cli/DeviceCommands.h"
 #include "cli/ShowCommand.h"
+#include "core/device/VirtualMouse.h"
 #include "core/store/SettingsFiles.h"
 #include "core/store/SharedState.h"
 
@@ -12,65 +14,106 @@ namespace gx508 {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: gx508ctl [--folder DIR] [--virtual] COMMAND\n"
+    "usage: gx508ctl [--folder DIR] [--virtual] COMMAND [ARGS]\n"
     "  --folder DIR   program folder to use (settings files, inis, record.ini)\n"
     "  --virtual      use the built-in virtual mouse instead of a real one\n"
     "commands:\n"
-    "  show           the current profile decoded\n";
+    "  find                        list the mouse's HID collections\n"
+    "  apply [--trace]             send the current profile to the mouse and save it\n"
+    "  restore-defaults [--trace]  restore the factory settings without asking\n"
+    "  show                        the current profile in words\n"
+    "  watch                       print the mouse's notices as they arrive (Ctrl-C ends)\n";
+
+struct CommandLine {
+    std::optional<std::string> folder;
+    bool useVirtual = false;
+    std::string command;
+    bool trace = false;
+};
 
 int UsageError(CtlContext& context, const std::string& problem) {
     context.err << "gx508ctl: " << problem << "\n" << kUsage;
     return 2;
 }
 
-}  // namespace
-
-int RunCtl(std::span<const std::string> args, CtlContext& context) {
-    std::optional<std::string> folder;
-    std::optional<std::string> command;
+// Fills `line`; returns an exit status when the command line is not usable (or asks for help).
+std::optional<int> Parse(std::span<const std::string> args, CtlContext& context,
+                         CommandLine& line) {
+    bool haveCommand = false;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& arg = args[k];
         if (arg == "--folder") {
             if (k + 1 >= args.size()) {
                 return UsageError(context, "--folder needs a folder");
             }
-            folder = args[++k];
+            line.folder = args[++k];
         } else if (arg == "--virtual") {
-            continue;
+            line.useVirtual = true;
+        } else if (arg == "--trace" && haveCommand &&
+                   (line.command == "apply" || line.command == "restore-defaults")) {
+            line.trace = true;
         } else if (arg == "--help" || arg == "-h") {
             context.out << kUsage;
             return 0;
         } else if (!arg.empty() && arg[0] == '-') {
             return UsageError(context, "unknown option " + arg);
-        } else if (!command) {
-            command = arg;
+        } else if (!haveCommand) {
+            line.command = arg;
+            haveCommand = true;
         } else {
             return UsageError(context, "unexpected argument " + arg);
         }
     }
-    if (!command) {
+    if (!haveCommand) {
         return UsageError(context, "no command given");
     }
-    if (!folder) {
-        folder = context.defaultFolder;
+    for (const char* known : {"find", "apply", "restore-defaults", "show", "watch"}) {
+        if (line.command == known) {
+            return std::nullopt;
+        }
     }
-    if (!folder) {
+    return UsageError(context, "unknown command " + line.command);
+}
+
+}  // namespace
+
+int RunCtl(std::span<const std::string> args, CtlContext& context) {
+    CommandLine line;
+    if (const auto status = Parse(args, context, line)) {
+        return *status;
+    }
+    if (!line.folder) {
+        line.folder = context.defaultFolder;
+    }
+    if (!line.folder) {
         context.err << "gx508ctl: cannot find the program folder; give one with --folder\n";
         return 1;
     }
     std::error_code ec;
-    if (!std::filesystem::is_directory(*folder, ec)) {
-        context.err << "gx508ctl: " << *folder << " is not a folder\n";
+    if (!std::filesystem::is_directory(*line.folder, ec)) {
+        context.err << "gx508ctl: " << *line.folder << " is not a folder\n";
         return 1;
     }
 
-    auto state = std::make_unique<SharedState>(*folder, context.log);
+    auto state = std::make_unique<SharedState>(*line.folder, context.log);
     StartupLoad(*state);
-    if (*command == "show") {
+    if (line.command == "show") {
         ShowConfiguration(*state, context.out);
         return 0;
     }
-    return UsageError(context, "unknown command " + *command);
+    std::unique_ptr<HidBackend> backend =
+        line.useVirtual ? std::make_unique<VirtualMouse>() : context.realBackend();
+    DeviceCommandContext device{*state, *backend, context, line.trace};
+    if (line.command == "find") {
+        return FindCommand(device);
+    }
+    if (line.command == "apply") {
+        return ApplyCommand(device);
+    }
+    if (line.command == "restore-defaults") {
+        return RestoreDefaultsCommand(device);
+    }
+    return WatchCommand(device);
 }
 
 }  // namespace gx508

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <atomic>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <span>
 #include <string>
 
 #include "core/LogSink.h"
+#include "core/device/HidTransport.h"
+#include "core/device/Pacer.h"
+#include "core/perf/PointerSettings.h"
 
 namespace gx508 {
 
@@ -16,6 +22,12 @@ struct CtlContext {
     LogSink& log;
     // The program folder when no --folder is given; nothing when it cannot be found.
     std::optional<std::string> defaultFolder;
+    // The HID backend of the real mouse (hidapi); --virtual uses the built-in virtual mouse.
+    std::function<std::unique_ptr<HidBackend>()> realBackend;
+    Pacer& pacer;
+    PointerBackend& pointer;
+    // Set when `watch` should end (Ctrl-C).
+    const std::atomic<bool>& stop;
 };
 
 // Runs one gx508ctl command line (without the program name) and returns the exit status.

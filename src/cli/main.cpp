@@ -1,15 +1,39 @@
+#include <atomic>
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/Ctl.h"
 #include "platform/DebugLog.h"
+#include "platform/HidapiBackend.h"
 #include "platform/ProgramFolder.h"
 
+namespace {
+
+std::atomic<bool> g_stop{false};
+
+extern "C" void RequestStop(int) {
+    g_stop.store(true);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::signal(SIGINT, RequestStop);
+    std::signal(SIGTERM, RequestStop);
+    const std::vector<std::string> args(argv + 1, argv + argc);
     gx508::DebugLog log;
-    gx508::CtlContext context{std::cout, std::cerr, log, std::nullopt};
+    gx508::SleepingPacer pacer;
+    gx508::LoggingPointerBackend pointer(log);
+    gx508::CtlContext context{std::cout,
+                              std::cerr,
+                              log,
+                              std::nullopt,
+                              [&log] { return std::make_unique<gx508::HidapiBackend>(log); },
+                              pacer,
+                              pointer,
+                              g_stop};
     gx508::ProgramFolder folder;
     if (gx508::LocateProgramFolder(gx508::CurrentProgramFolderInputs(), folder)) {
         context.defaultFolder = folder.files.string();

@@ -2,50 +2,164 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
+#include <thread>
 #include <vector>
 
+#include "core/device/VirtualMouse.h"
 #include "support/TempFolder.h"
 
 namespace gx508 {
 namespace {
 
+namespace fs = std::filesystem;
+
 struct CtlRun {
     int status;
     std::string out;
     std::string err;
+    std::vector<std::string> lines() const {
+        std::vector<std::string> result;
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);) {
+            result.push_back(line);
+        }
+        return result;
+    }
 };
 
-CtlRun Ctl(std::vector<std::string> args, std::optional<std::string> defaultFolder = std::nullopt) {
-    std::ostringstream out;
-    std::ostringstream err;
-    NullLog log;
-    CtlContext context{out, err, log, std::move(defaultFolder)};
-    const int status = RunCtl(args, context);
-    return {status, out.str(), err.str()};
-}
+// Runs gx508ctl in-process. The "real" backend is a virtual mouse the test prepares.
+class CtlTest : public ::testing::Test {
+  protected:
+    CtlTest() {
+        for (const auto& entry : fs::directory_iterator(GX508_PROGRAM_DIR)) {
+            if (entry.is_regular_file() && entry.path().extension() != "") {
+                fs::copy_file(entry.path(), folder / entry.path().filename().string());
+            }
+        }
+    }
 
-TEST(CtlTest, ShowDescribesTheShippedProfileInWords) {
-    const CtlRun run = Ctl({"--folder", GX508_PROGRAM_DIR, "show"});
+    CtlRun Ctl(std::vector<std::string> args, std::optional<std::string> defaultFolder = {}) {
+        std::ostringstream out;
+        std::ostringstream err;
+        CtlContext context{
+            out,   err,     log, std::move(defaultFolder), [this] { return std::move(realMouse); },
+            pacer, pointer, stop};
+        const int status = RunCtl(args, context);
+        return {status, out.str(), err.str()};
+    }
+
+    test::TempFolder folder;
+    NullLog log;
+    RecordingPacer pacer;
+    RecordingPointerBackend pointer;
+    std::atomic<bool> stop{false};
+    std::unique_ptr<VirtualMouse> realMouse = std::make_unique<VirtualMouse>();
+};
+
+TEST_F(CtlTest, ShowDescribesTheShippedProfileInWords) {
+    const CtlRun run = Ctl({"--folder", folder.path().string(), "show"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.err.empty());
     for (const char* line :
          {"Profile: 0 (config0.bin, str0.ini)", "Language: EN", "Report rate: 500 Hz",
           "Button 4 (index 4): Left Tilt Scroll", "Button 12 (index 7): Deactivated",
-          "Stage 1: DPI index 4, enabled, colour #FF0000",
           "Gun switch 0 \"Snipe\": assigned, button index 11"}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
     }
 }
 
-TEST(CtlTest, UsageErrorsGoToStandardErrorWithAFailureStatus) {
-    test::TempFolder folder;
+TEST_F(CtlTest, ApplyTracePrintsExactlyTheApplySequence) {
+    const CtlRun run = Ctl({"--folder", folder.path().string(), "--virtual", "apply", "--trace"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = run.lines();
+    ASSERT_GT(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "SET_FEATURE 00 01 02 00 00 00 00 00 FC");
+    EXPECT_EQ(lines[1], "SLEEP 10");
+    EXPECT_EQ(lines[2], "SLEEP 50");
+    EXPECT_EQ(lines[3], "SET_FEATURE 00 0E 64 64 00 00 00 00 29");
+    EXPECT_EQ(lines[lines.size() - 2], "SET_FEATURE 00 0D 01 05 02 00 00 00 EA");
+    EXPECT_EQ(lines.back(), "SLEEP 10");
+    int outputs = 0;
+    for (const std::string& line : lines) {
+        outputs += line.rfind("OUTPUT 00 ", 0) == 0 ? 1 : 0;
+        EXPECT_EQ(line.find("GET_FEATURE"), std::string::npos) << "the queries are not part of it";
+    }
+    EXPECT_EQ(outputs, 1 + 1 + 4 * 2 + 12 * 4);
+    EXPECT_EQ(fs::file_size(folder / "config0.bin"), 65401u);
+    EXPECT_EQ(pointer.calls().size(), 4u);
+}
+
+TEST_F(CtlTest, RestoreDefaultsTraceEndsWithTheResetCommand) {
+    const CtlRun run =
+        Ctl({"--folder", folder.path().string(), "--virtual", "restore-defaults", "--trace"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = run.lines();
+    ASSERT_GT(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "SET_FEATURE 00 01 02 00 00 00 00 00 FC");
+    EXPECT_EQ(lines[lines.size() - 4], "SET_FEATURE 00 0D 01 05 02 00 00 00 EA");
+    EXPECT_EQ(lines[lines.size() - 2], "SET_FEATURE 00 0B 02 00 00 00 00 00 F2");
+    EXPECT_EQ(lines.back(), "SLEEP 10");
+}
+
+TEST_F(CtlTest, FindListsTheCollectionsOrSaysWhyItCannot) {
+    const CtlRun found = Ctl({"--folder", folder.path().string(), "--virtual", "find"});
+    ASSERT_EQ(found.status, 0) << found.err;
+    EXPECT_NE(found.out.find("virtual:gx508/command: command collection, usage page 0xFF00"),
+              std::string::npos)
+        << found.out;
+    EXPECT_NE(found.out.find("notice collection"), std::string::npos);
+
+    realMouse->unplug();
+    const CtlRun none = Ctl({"--folder", folder.path().string(), "find"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.out.empty());
+    EXPECT_EQ(none.err, "gx508ctl: no GX508 mouse found\n");
+
+    realMouse = std::make_unique<VirtualMouse>();
+    realMouse->setOpenDenied(true);
+    const CtlRun denied = Ctl({"--folder", folder.path().string(), "apply"});
+    EXPECT_EQ(denied.status, 1);
+    EXPECT_TRUE(denied.out.empty());
+    EXPECT_NE(denied.err.find("70-gx508.rules"), std::string::npos) << denied.err;
+}
+
+TEST_F(CtlTest, AnApplyThatFailsPrintsNoTrace) {
+    realMouse->unplugAfterReports(5);
+    const CtlRun run = Ctl({"--folder", folder.path().string(), "apply", "--trace"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_FALSE(run.err.empty());
+}
+
+TEST_F(CtlTest, WatchPrintsEachNoticeUntilStopped) {
+    VirtualMouse* mouse = realMouse.get();
+    CtlRun run{};
+    std::thread watcher([&] { run = Ctl({"--folder", folder.path().string(), "watch"}); });
+    // The reader keeps notices queued on the mouse until it reads them.
+    mouse->sendNotice(1, 3);
+    mouse->sendNotice(9, 1);
+    // Stopping joins the reader, which finishes the notice it has taken.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (mouse->pendingNotices() > 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    stop.store(true);
+    watcher.join();
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "notice 1 3\nnotice 9 1\n");
+}
+
+TEST_F(CtlTest, UsageErrorsGoToStandardErrorWithAFailureStatus) {
     const std::vector<std::vector<std::string>> bad = {
         {},
         {"--folder"},
         {"--bogus", "show"},
         {"show", "extra"},
         {"frobnicate"},
+        {"show", "--trace"},
+        {"--trace", "apply"},
         {"--folder", (folder / "missing").string(), "show"}};
     for (const auto& args : bad) {
         const CtlRun run = Ctl(args, folder.path().string());
@@ -54,7 +168,8 @@ TEST(CtlTest, UsageErrorsGoToStandardErrorWithAFailureStatus) {
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_EQ(Ctl({"show"}).status, 1) << "no folder given and none found";
-    EXPECT_EQ(Ctl({"show"}, folder.path().string()).status, 0) << "an empty folder is no error";
+    test::TempFolder empty;
+    EXPECT_EQ(Ctl({"show"}, empty.path().string()).status, 0) << "an empty folder is no error";
 }
 
 }  // namespace

@@ -135,6 +135,11 @@ void VirtualMouse::sendInputReport(std::vector<std::uint8_t> report) {
     m_noticeArrived.notify_all();
 }
 
+std::size_t VirtualMouse::pendingNotices() const {
+    std::lock_guard lock(m_mutex);
+    return m_notices.size();
+}
+
 std::vector<WireEvent> VirtualMouse::events() const {
     std::lock_guard lock(m_mutex);
     return m_events;

@@ -59,6 +59,8 @@ class VirtualMouse final : public HidBackend {
     // Queues an input report on the notice collection; `notice` gives 06 07 KIND VALUE.
     void sendNotice(std::uint8_t kind, std::uint8_t value);
     void sendInputReport(std::vector<std::uint8_t> report);
+    // Input reports queued and not yet read.
+    std::size_t pendingNotices() const;
 
     // --- what it received, oldest first
     std::vector<WireEvent> events() const;
