@@ -65,7 +65,8 @@ TEST_F(CtlTest, ShowDescribesTheShippedProfileInWords) {
     for (const char* line :
          {"Profile: 0 (config0.bin, str0.ini)", "Language: EN", "Report rate: 500 Hz",
           "Button 4 (index 4): Left Tilt Scroll", "Button 12 (index 7): Deactivated",
-          "Gun switch 0 \"Snipe\": assigned, button index 11"}) {
+          "Gun switch 0 \"Snipe\": assigned to Button 8",
+          "Stage 6: 6000 DPI, enabled, colour #FF00FF", "Lighting: Standard, brightness 5 of 6"}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
     }
 }
