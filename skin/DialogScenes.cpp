@@ -10,10 +10,15 @@ namespace {
 // Draws images and sample texts onto one dialog preview.
 class Scene {
   public:
-    Scene(SkinLibrary& skin, const QString& background)
+    Scene(SkinLibrary& skin, const QString& background) : Scene(skin, skin.image(background)) {}
+    Scene(SkinLibrary& skin, const QImage& background)
         : m_skin(skin),
-          m_image(skin.image(background).convertToFormat(QImage::Format_RGB32)),
+          m_image(background.convertToFormat(QImage::Format_RGB32)),
           m_painter(&m_image) {}
+
+    void crop(const QString& name, const QPoint& at, const QRect& part) {
+        m_painter.drawImage(at, m_skin.image(name), part);
+    }
 
     void put(const QString& name, int x, int y) { m_painter.drawImage(x, y, m_skin.image(name)); }
 
@@ -209,10 +214,66 @@ QImage cursorScene(SkinLibrary& skin) {
     return s.done();
 }
 
+// The settings pages the main window preview leaves closed, each under its header.
+QImage settingsPagesScene(SkinLibrary& skin) {
+    Scene s(skin, skin.image(QStringLiteral("BK_MainRight.png")).copy(0, 0, 260, 561));
+    const auto header = [&](int top, const char* caption) {
+        s.put(QStringLiteral("ItemBK.png"), 0, top);
+        s.text(QRect(4, top, 230, 20), QString::fromLatin1(caption),
+               Qt::AlignVCenter | Qt::AlignLeft);
+    };
+    header(2, "Lighting");
+    s.put(QStringLiteral("Lighting/BK_Lighting.png"), 0, 22);
+    const char* modes[] = {"Standard", "Respiration", "Neon"};
+    const char* marks[3][5] = {{"0%", "25%", "50%", "75%", "100%"},
+                               {"4S", "5S", "6S", "7S", "8S"},
+                               {"3S", "6S", "9S", "12S", "15S"}};
+    const int offsets[3][5] = {{0, 25, 55, 85, 115}, {0, 30, 60, 90, 120}, {0, 30, 60, 90, 120}};
+    const int fills[] = {128, 51, 77};
+    for (int i = 0; i < 3; ++i) {
+        const int top = 22 + 20 + 29 * i;
+        s.put(i == 1 ? QStringLiteral("Enable.png") : QStringLiteral("Disable.png"), 10, top);
+        s.text(QRect(25, top - 5, 65, 19), QString::fromLatin1(modes[i]),
+               Qt::AlignVCenter | Qt::AlignLeft, 11);
+        s.crop(QStringLiteral("StageSlider/1.png"), QPoint(100, top), QRect(1, 0, 127, 8));
+        s.crop(QStringLiteral("StageSlider/10.png"), QPoint(100, top), QRect(1, 0, fills[i], 8));
+        for (int m = 0; m < 5; ++m) {
+            s.text(QRect(100 + offsets[i][m], top + 13, 30, 15), QString::fromLatin1(marks[i][m]),
+                   Qt::AlignVCenter | Qt::AlignLeft, 11);
+        }
+    }
+    header(137, "Double-Click Speed");
+    s.put(QStringLiteral("MouseAttribute/BK_MouseAttribute.png"), 0, 157);
+    s.put(QStringLiteral("MouseAttribute/Speed/11.png"), 50, 177);
+    s.text(QRect(5, 245, 45, 15), QStringLiteral("Slow"), Qt::AlignVCenter | Qt::AlignRight);
+    s.text(QRect(192, 245, 45, 15), QStringLiteral("Fast"), Qt::AlignVCenter | Qt::AlignLeft);
+    header(274, "Mouse Speed");
+    s.put(QStringLiteral("MouseAttribute/BK_MouseAttribute.png"), 0, 294);
+    s.put(QStringLiteral("MouseAttribute/Speed/1.png"), 50, 314);
+    header(411, "Scroll Speed");
+    s.put(QStringLiteral("MouseAttribute/BK_ScrollSpeed.png"), 0, 431);
+    s.put(QStringLiteral("MouseAttribute/ScrollSpeed/Enable.png"), 5, 448);
+    s.put(QStringLiteral("MouseAttribute/ScrollSpeed/Disable.png"), 5, 481);
+    s.put(QStringLiteral("MouseAttribute/ScrollSpeed/ScrollLines.png"), 150, 446);
+    s.text(QRect(150, 446, 36, 14), QStringLiteral("3"));
+    s.text(QRect(24, 445, 132, 16), QStringLiteral("Number of Rows"),
+           Qt::AlignVCenter | Qt::AlignLeft);
+    s.text(QRect(24, 481, 132, 12), QStringLiteral("Scroll One screenn"),
+           Qt::AlignVCenter | Qt::AlignLeft);
+    header(508, "Angle Snapping");
+    s.put(QStringLiteral("AngleSnap/BK_AngleSnap.png"), 0, 528);
+    s.put(QStringLiteral("Enable.png"), 25, 558);
+    s.put(QStringLiteral("Disable.png"), 140, 558);
+    s.text(QRect(40, 556, 60, 15), QStringLiteral("ON"), Qt::AlignLeft | Qt::AlignTop);
+    s.text(QRect(155, 556, 60, 15), QStringLiteral("OFF"), Qt::AlignLeft | Qt::AlignTop);
+    return s.done();
+}
+
 }  // namespace
 
 std::vector<std::pair<QString, QImage>> dialogScenes(SkinLibrary& skin) {
     return {
+        {QStringLiteral("settings pages"), settingsPagesScene(skin)},
         {QStringLiteral("profile manager"), profileScene(skin)},
         {QStringLiteral("macro manager"), macroManagerScene(skin)},
         {QStringLiteral("macro selector"), selectorScene(skin)},

@@ -52,7 +52,7 @@ QImage gunManager() {
     painter.fillRect(QRectF(290, 285, 100, 1), QColor(255, 255, 255, 12));
     fieldFrame(painter, QRectF(298, 333, 82, 13));
     painter.fillRect(QRectF(298, 333, 82, 13), kFieldBrown);
-    commandStrip(painter, QRectF(8, 374, 404, 48));
+    commandStrip(painter, QRectF(8, 358, 404, 64));
     painter.end();
     windowFrame(image);
     return image;

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <functional>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -357,6 +358,15 @@ void paintSide(QPainter& painter, const std::vector<Button>& buttons) {
     wheel.addEllipse(QRectF(394, 290, 24, 24));
     wheel = wheel.subtracted(body);
     fillVertical(painter, wheel, QColor(60, 60, 66), QColor(20, 20, 24));
+    painter.save();
+    painter.setClipPath(wheel);
+    painter.setPen(QPen(QColor(8, 8, 10), 1.4));
+    for (const qreal angle : {-50.0, -20.0, 10.0, 40.0}) {
+        const QPointF centre(406, 302);
+        const qreal a = angle * std::numbers::pi / 180.0;
+        painter.drawLine(centre, centre + QPointF(std::sin(a), -std::cos(a)) * 14);
+    }
+    painter.restore();
     painter.strokePath(wheel, QPen(kRedBright, 1.2));
 
     for (const Button& button : buttons) {
@@ -395,6 +405,14 @@ void paintBack(QPainter& painter, const std::vector<Button>& buttons) {
     glow(painter, QPainterPath(rounded(QRectF(436, 324, 190, 10), 5)), QColor(0, 0, 0, 220), 6);
     glowStroke(painter, body, withAlpha(kRedGlow, 80), 3, 9);
     paintShell(painter, body, QPointF(500, 240));
+    QPainterPath split;
+    split.moveTo(531, 213);
+    split.lineTo(531, 246);
+    painter.strokePath(split, QPen(kInk, 1.6));
+    QPainterPath shoulders;
+    shoulders.moveTo(452, 262);
+    shoulders.cubicTo(490, 246, 572, 246, 610, 262);
+    painter.strokePath(shoulders, QPen(QColor(0, 0, 0, 150), 1.4));
     QPainterPath strip;
     strip.moveTo(446, 316);
     strip.cubicTo(500, 322, 562, 322, 616, 316);
