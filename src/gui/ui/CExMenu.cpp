@@ -32,10 +32,12 @@ class ExMenuStyle : public QProxyStyle {
         switch (metric) {
             case PM_MenuPanelWidth:
                 return CExMenu::kFrameWidth;
+            // A submenu opens beside its parent's frame instead of over it.
+            case PM_SubMenuOverlap:
+                return CExMenu::kFrameWidth;
             case PM_MenuHMargin:
             case PM_MenuVMargin:
             case PM_MenuDesktopFrameWidth:
-            case PM_SubMenuOverlap:
                 return 0;
             default:
                 return QProxyStyle::pixelMetric(metric, option, widget);
