@@ -51,11 +51,6 @@ std::int64_t ThumbStart(const Track& track, std::int64_t thumbLength, const Scro
 
 }  // namespace
 
-int ScrollSpan(const ScrollInfo& info) {
-    return static_cast<int>(
-        std::clamp<std::int64_t>(Span(info), 0, std::numeric_limits<int>::max()));
-}
-
 int LastScrollPosition(const ScrollInfo& info) {
     return static_cast<int>(
         std::min<std::int64_t>(std::int64_t{info.minimum} + std::max<std::int64_t>(Span(info), 0),

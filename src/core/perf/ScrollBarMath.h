@@ -39,10 +39,7 @@ struct ScrollInfo {
 // Thumbs are never drawn shorter than this, and a track shorter than this has no thumb.
 inline constexpr int kMinimumThumbLength = 12;
 
-// How far the position can move: maximum − minimum − page + 1 (0 when the page covers the range).
-int ScrollSpan(const ScrollInfo& info);
-
-// The highest position the thumb can reach: minimum + span.
+// The highest position the thumb can reach: maximum − page + 1, never below the minimum.
 int LastScrollPosition(const ScrollInfo& info);
 
 struct ScrollBarLayout {

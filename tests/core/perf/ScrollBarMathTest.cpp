@@ -110,11 +110,9 @@ TEST(ScrollBarMathTest, DraggingMovesBySpanPerFreePixel) {
     }
 }
 
-TEST(ScrollBarMathTest, SpanAndLastPosition) {
-    EXPECT_EQ(ScrollSpan({0, 999, 400, 0}), 600);
+TEST(ScrollBarMathTest, LastPosition) {
     EXPECT_EQ(LastScrollPosition({0, 999, 400, 0}), 600);
     EXPECT_EQ(LastScrollPosition({100, 1099, 400, 0}), 700);
-    EXPECT_EQ(ScrollSpan({0, 99, 200, 0}), 0);
     EXPECT_EQ(LastScrollPosition({0, 99, 200, 0}), 0);
 }
 
