@@ -149,6 +149,7 @@ class SkinTest : public QObject {
         writeImage(QStringLiteral("Button-normal.png"), image);
         const Skin skin(m_skins);
         const QPixmap bitmap = skin.loadBitmap(u"\\Skins\\button-NORMAL.png");
+        QVERIFY(!bitmap.isNull());
         QVERIFY(!bitmap.hasAlphaChannel());
         QCOMPARE(QColor(bitmap.toImage().pixel(0, 0)), QColor(200, 100, 50));
     }
