@@ -123,10 +123,18 @@ void paintIdle(QPainter& painter, const QPainterPath& shape, Surface surface) {
     painter.strokePath(inset(shape, 0.6), QPen(withAlpha(kRed, 120), 1));
 }
 
+// The braided cable, fading out towards its far end where the picture's edge cuts it.
 void paintCable(QPainter& painter, const QPainterPath& cable) {
-    painter.strokePath(cable, QPen(QColor(6, 6, 7), 7, Qt::SolidLine, Qt::RoundCap));
-    painter.strokePath(cable, QPen(QColor(40, 20, 22), 5, Qt::SolidLine, Qt::RoundCap));
-    painter.strokePath(cable, QPen(QColor(120, 40, 44, 120), 1, Qt::DashLine, Qt::RoundCap));
+    const auto faded = [&cable](const QColor& colour) {
+        QLinearGradient fade(cable.pointAtPercent(0), cable.pointAtPercent(1));
+        fade.setColorAt(0, colour);
+        fade.setColorAt(0.55, colour);
+        fade.setColorAt(1, withAlpha(colour, 0));
+        return QBrush(fade);
+    };
+    painter.strokePath(cable, QPen(faded(QColor(6, 6, 7)), 7, Qt::SolidLine, Qt::RoundCap));
+    painter.strokePath(cable, QPen(faded(QColor(40, 20, 22)), 5, Qt::SolidLine, Qt::RoundCap));
+    painter.strokePath(cable, QPen(faded(QColor(120, 40, 44, 120)), 1, Qt::DashLine, Qt::RoundCap));
 }
 
 void paintShadow(QPainter& painter, const QPainterPath& body, QPointF offset) {
