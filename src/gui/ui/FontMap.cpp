@@ -1,6 +1,9 @@
 #include "gui/ui/FontMap.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace gx508 {
@@ -42,7 +45,13 @@ QString mappedFamily(const QString& face) {
 
 QFont mappedFont(const QString& face, int pixelSize) {
     QFont font(mappedFamily(face));
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(std::max(pixelSize, 1));
+    // The requested height is the whole character cell, as the program's layouts assume;
+    // Qt's pixel size is the em square, so shrink it until the cell fits.
+    const int cell = QFontMetrics(font).height();
+    if (pixelSize > 0 && cell > pixelSize) {
+        font.setPixelSize(std::max(1, pixelSize * pixelSize / cell));
+    }
     return font;
 }
 
