@@ -16,6 +16,7 @@
 
 #include "core/device/DeviceIds.h"
 #include "core/device/ReportDescriptor.h"
+#include "core/store/TextEncoding.h"
 
 namespace gx508 {
 
@@ -40,28 +41,8 @@ std::string ErrnoText(int code) {
 // hidapi's messages are wide strings; they hold text from strerror and sysfs.
 std::string Utf8(const wchar_t* text) {
     std::string out;
-    if (text == nullptr) {
-        return out;
-    }
-    for (; *text != L'\0'; ++text) {
-        const auto c = static_cast<std::uint32_t>(*text);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x110000) {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += '?';
-        }
+    for (; text != nullptr && *text != L'\0'; ++text) {
+        text::AppendUtf8(out, static_cast<char32_t>(*text));
     }
     return out;
 }

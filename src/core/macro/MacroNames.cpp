@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/store/IniFile.h"
 #include "core/store/LeadingNumber.h"
 #include "core/store/TextEncoding.h"
 
@@ -10,24 +11,6 @@ namespace gx508 {
 namespace {
 
 constexpr std::size_t kLongestName = 1023;  // store values are read with 1024-unit buffers
-
-bool IsBlank(char c) {
-    return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == ' ';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && IsBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool Taken(std::string_view name, std::span<const std::string> names,
            std::span<const std::string> otherKindNames) {
@@ -47,17 +30,7 @@ bool Taken(std::string_view name, std::span<const std::string> names,
 }  // namespace
 
 bool SameSection(std::string_view a, std::string_view b) {
-    a = Trim(a);
-    b = Trim(b);
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return SameIniName(a, b);
 }
 
 bool IsListSectionName(std::string_view name) {
@@ -65,7 +38,7 @@ bool IsListSectionName(std::string_view name) {
 }
 
 bool IsStorableMacroName(std::string_view name) {
-    if (name.empty() || Trim(name) != name) {
+    if (name.empty() || TrimIniBlanks(name) != name) {
         return false;
     }
     for (char c : name) {

@@ -486,4 +486,12 @@ bool FileExists(const std::filesystem::path& path) {
     return exists && !ec;
 }
 
+std::string_view TrimIniBlanks(std::string_view s) {
+    return Trim(s);
+}
+
+bool SameIniName(std::string_view a, std::string_view b) {
+    return EqualsIgnoringAsciiCase(Trim(a), Trim(b));
+}
+
 }  // namespace gx508

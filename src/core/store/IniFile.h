@@ -129,6 +129,13 @@ Status DeleteIniKey(const std::filesystem::path& path, std::string_view section,
 // Removes `section` with its keys; a missing file or section is not an error.
 Status DeleteIniSection(const std::filesystem::path& path, std::string_view section);
 
+// `s` without the blanks the format trims around names and values (0x09-0x0D, ^Z, space).
+std::string_view TrimIniBlanks(std::string_view s);
+
+// True when two section or key names name the same thing: equal after trimming, ignoring
+// ASCII case.
+bool SameIniName(std::string_view a, std::string_view b);
+
 // True when the path names an existing file or folder.
 bool FileExists(const std::filesystem::path& path);
 
