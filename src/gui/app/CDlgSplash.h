@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QTimer>
+
+namespace gx508 {
+
+class Skin;
+
+// The borderless picture shown for three seconds at start. Clicks and keys cannot close or move
+// it; only its timer ends it, with finished().
+class CDlgSplash : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kShowMs = 3000;
+
+    explicit CDlgSplash(const Skin& skin, QWidget* parent = nullptr);
+
+    // Shows the picture centred on the screen and starts the timer. Without a picture nothing
+    // is shown, and the timer still runs.
+    void start();
+
+    void reject() override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void timeUp();
+
+    QPixmap m_picture;
+    QTimer m_timer;
+    bool m_timeUp = false;
+};
+
+}  // namespace gx508

@@ -1,0 +1,101 @@
+#include "gui/app/CMouseConfigurationApp.h"
+
+#include <QApplication>
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "core/device/VirtualMouse.h"
+#include "core/device/WireTrace.h"
+#include "core/i18n/FontSpec.h"
+#include "core/store/SettingsFiles.h"
+#include "core/store/SharedState.h"
+#include "gui/app/CDlgSplash.h"
+#include "gui/app/CMouseConfigurationDlg.h"
+#include "gui/app/HotplugWatcher.h"
+#include "gui/app/MouseSession.h"
+#include "gui/app/TrayNotifier.h"
+#include "gui/app/VirtualMouseConsole.h"
+#include "gui/ui/FontMap.h"
+#include "gui/ui/Skin.h"
+#include "platform/HidapiBackend.h"
+
+namespace gx508 {
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CMouseConfigurationApp::CMouseConfigurationApp(DeviceMode mode) : m_mode(mode) {}
+
+CMouseConfigurationApp::~CMouseConfigurationApp() = default;
+
+bool CMouseConfigurationApp::start() {
+    if (const Status located = LocateProgramFolder(CurrentProgramFolderInputs(), m_folder);
+        !located) {
+        std::fprintf(stderr, "gx508: cannot use the program folder: %s\n",
+                     located.message().c_str());
+        return false;
+    }
+    m_skin = std::make_unique<Skin>(QString::fromStdString(m_folder.skins.string()));
+    m_state = std::make_unique<SharedState>(m_folder.files, m_log);
+    m_splash = std::make_unique<CDlgSplash>(*m_skin);
+    connect(m_splash.get(), &QDialog::finished, this, [this] {
+        m_splash.release()->deleteLater();
+        startMainWindow();
+    });
+    m_splash->start();
+    return true;
+}
+
+void CMouseConfigurationApp::startMainWindow() {
+    TraceSink trace;
+    Pacer* pacer = &m_sleepingPacer;
+    if (m_mode == DeviceMode::Virtual) {
+        auto mouse = std::make_unique<VirtualMouse>();
+        m_virtualMouse = mouse.get();
+        m_backend = std::move(mouse);
+        trace = [this](const std::string& line) { m_console.writeLine(line); };
+        m_tracingPacer = std::make_unique<TracingPacer>(m_sleepingPacer, trace);
+        pacer = m_tracingPacer.get();
+    } else {
+        m_backend = std::make_unique<HidapiBackend>(m_log);
+    }
+    m_session = std::make_unique<MouseSession>(*m_state, *m_backend, *pacer, m_pointer, trace);
+    m_session->connectAtStartup();
+    StartupLoad(*m_state);
+
+    const LanguageTable& texts = m_state->texts;
+    m_tray = std::make_unique<TrayNotifier>(
+        CMouseConfigurationDlg::programIcon(*m_skin), Q(texts[Text::Gx508GamingMouse]),
+        Q(texts[Text::Exit]), mappedFont(Q(FontFace(m_state->languageCode)), kMainFontHeight));
+    if (m_mode == DeviceMode::Virtual) {
+        m_tray->setEcho([this](const Balloon& balloon) {
+            m_console.writeLine("BALLOON " + balloon.title + ": " + balloon.text);
+        });
+    }
+    m_window = std::make_unique<CMouseConfigurationDlg>(*m_state, *m_session, *m_tray, *m_skin);
+    connect(m_window.get(), &CMouseConfigurationDlg::exitRequested, qApp, &QApplication::quit);
+
+    if (m_mode == DeviceMode::Virtual) {
+        m_commands = std::make_unique<VirtualMouseConsole>(*m_virtualMouse, STDIN_FILENO);
+        connect(m_commands.get(), &VirtualMouseConsole::plugged, m_session.get(),
+                &MouseSession::deviceArrived);
+        connect(m_commands.get(), &VirtualMouseConsole::unplugged, m_session.get(),
+                &MouseSession::deviceRemoved);
+    } else {
+        m_hotplug = std::make_unique<HotplugWatcher>(m_log);
+        connect(m_hotplug.get(), &HotplugWatcher::arrived, m_session.get(),
+                &MouseSession::deviceArrived);
+        connect(m_hotplug.get(), &HotplugWatcher::removed, m_session.get(),
+                &MouseSession::deviceRemoved);
+    }
+    m_window->show();
+}
+
+}  // namespace gx508

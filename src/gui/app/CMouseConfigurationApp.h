@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+#include "core/device/Pacer.h"
+#include "core/perf/PointerSettings.h"
+#include "gui/app/ConsoleOutput.h"
+#include "platform/DebugLog.h"
+#include "platform/ProgramFolder.h"
+
+namespace gx508 {
+
+class CDlgSplash;
+class CMouseConfigurationDlg;
+class HidBackend;
+class HotplugWatcher;
+class MouseSession;
+class Skin;
+class TracingPacer;
+class TrayNotifier;
+class VirtualMouse;
+class VirtualMouseConsole;
+struct SharedState;
+
+// Which mouse the program talks to.
+enum class DeviceMode {
+    Real,     // the GX508 through hidraw, with udev hotplug
+    Virtual,  // the built-in virtual mouse, driven from standard input, traced on standard output
+};
+
+// The application object: owns the program-wide state, the device side and the main window,
+// and runs the start-up: the splash, then the connection, the settings load and the window.
+class CMouseConfigurationApp : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit CMouseConfigurationApp(DeviceMode mode);
+    ~CMouseConfigurationApp() override;
+
+    // Finds the program folder and shows the splash; the main window follows when the splash
+    // ends. False (with the reason on standard error) when the program folder cannot be used.
+    bool start();
+
+  private:
+    void startMainWindow();
+
+    DeviceMode m_mode;
+    DebugLog m_log;
+    ConsoleOutput m_console;
+    SleepingPacer m_sleepingPacer;
+    LoggingPointerBackend m_pointer{m_log};
+    ProgramFolder m_folder;
+    std::unique_ptr<Skin> m_skin;
+    std::unique_ptr<SharedState> m_state;
+    std::unique_ptr<HidBackend> m_backend;
+    VirtualMouse* m_virtualMouse = nullptr;  // m_backend in virtual mode
+    std::unique_ptr<TracingPacer> m_tracingPacer;
+    std::unique_ptr<MouseSession> m_session;
+    std::unique_ptr<TrayNotifier> m_tray;
+    std::unique_ptr<CMouseConfigurationDlg> m_window;
+    std::unique_ptr<HotplugWatcher> m_hotplug;
+    std::unique_ptr<VirtualMouseConsole> m_commands;
+    std::unique_ptr<CDlgSplash> m_splash;
+};
+
+}  // namespace gx508

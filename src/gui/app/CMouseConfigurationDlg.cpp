@@ -1,0 +1,415 @@
+#include "gui/app/CMouseConfigurationDlg.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+#include <QWindow>
+
+#include "core/i18n/FontSpec.h"
+#include "core/i18n/MainWindowTexts.h"
+#include "core/i18n/StatusNotice.h"
+#include "gui/app/CBusyOverlay.h"
+#include "gui/app/LeftColumn.h"
+#include "gui/app/MainWindowLayout.h"
+#include "gui/app/MouseSession.h"
+#include "gui/app/TrayNotifier.h"
+#include "gui/assign/CMouseView.h"
+#include "gui/ui/CBitmapBtn.h"
+#include "gui/ui/CDMarker.h"
+#include "gui/ui/CExMenu.h"
+#include "gui/ui/FontMap.h"
+#include "gui/ui/Skin.h"
+#include "gui/ui/SkinFiles.h"
+
+namespace gx508 {
+
+namespace {
+
+constexpr int kButtonTextHeight = 13;
+constexpr int kHelpMenuItemWidth = 180;
+constexpr int kWebPageCommand = 1001;
+constexpr int kUpdateCommand = 1002;
+constexpr int kVersionCommand = 1003;
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool IsSwallowedKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
+           key == Qt::Key_Space || key == Qt::Key_F1;
+}
+
+}  // namespace
+
+QIcon CMouseConfigurationDlg::programIcon(const Skin& skin) {
+    QIcon icon;
+    for (std::string_view name : kIconFiles) {
+        const QImage image = skin.image(Q(name));
+        if (!image.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+    }
+    return icon;
+}
+
+CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession& session,
+                                               TrayNotifier& tray, const Skin& skin)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      m_state(state),
+      m_session(session),
+      m_tray(tray),
+      m_skin(skin) {
+    setWindowIcon(programIcon(skin));
+    setWindowTitle(QString::fromUtf8(kTitle));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const QString fontFace = Q(FontFace(state.languageCode));
+    m_font = mappedFont(fontFace, kMainFontHeight);
+    const QImage background = skin.image(u"/skins/main.png");
+    setFixedSize(background.isNull() ? layout::kFallbackWindowSize : background.size());
+
+    m_mouseView = new CMouseView(*this, skin, state.texts, fontFace);
+    m_leftColumn = new LeftColumn(*this, skin, state.texts, fontFace);
+    createCommandButtons(fontFace);
+    createHelpMenu();
+    m_busy = new CBusyOverlay(*this);
+
+    connect(m_leftColumn->assignmentHeader(), &CBitmapBtn::clicked, this,
+            &CMouseConfigurationDlg::toggleButtonList);
+    connect(m_leftColumn->axisHeader(), &CBitmapBtn::clicked, this,
+            &CMouseConfigurationDlg::toggleAxisPanel);
+    connect(m_leftColumn->macroHeader(), &CBitmapBtn::clicked, m_mouseView,
+            &CMouseView::ClearHighlight);
+    connect(m_leftColumn->xSlider(), &CDMarker::positionReleased, this,
+            [this](int position) { sensitivityReleased(kXSliderId, position); });
+    connect(m_leftColumn->ySlider(), &CDMarker::positionReleased, this,
+            [this](int position) { sensitivityReleased(kYSliderId, position); });
+
+    collapseSections();
+    m_mouseView->SelectView(1);
+    centreOnScreen();
+    m_tray.addIcon();
+    if (m_session.connected()) {
+        refreshFromBlock();
+    } else {
+        m_tray.removeIcon();
+    }
+    connectSession();
+    qApp->installEventFilter(this);
+}
+
+CMouseConfigurationDlg::~CMouseConfigurationDlg() {
+    qApp->removeEventFilter(this);
+}
+
+void CMouseConfigurationDlg::createCommandButtons(const QString& fontFace) {
+    auto makeButton = [&](const QRect& rect, const QString& text, QStringView normal,
+                          QStringView over, QStringView leave) {
+        auto* button = new CBitmapBtn(text, rect, this);
+        const QPixmap normalLook = m_skin.loadBitmap(normal);
+        button->setImages(QRect(QPoint(0, 0), rect.size()), normalLook, m_skin.loadBitmap(over),
+                          m_skin.loadBitmap(leave), normalLook);
+        button->setTextAlignment(ButtonTextAlignment::Centre);
+        button->setFontHeight(kButtonTextHeight);
+        button->setFontFace(fontFace);
+        return button;
+    };
+    const LanguageTable& texts = m_state.texts;
+    m_help = makeButton(layout::kHelpButton, {}, u"button-help-normal.png", u"button-help-over.png",
+                        u"button-help-over.png");
+    m_minimise = makeButton(layout::kMinimiseButton, {}, u"button-min-normal.png",
+                            u"button-min-over.png", u"button-min-over.png");
+    m_close = makeButton(layout::kCloseButton, {}, u"button-close-normal.png",
+                         u"button-close-over.png", u"button-close-over.png");
+    m_profile =
+        makeButton(layout::kProfileButton, Q(texts[Text::Config]), u"button-config-normal.png",
+                   u"button-config-over.png", u"button-config-leave.png");
+    m_reset = makeButton(layout::kResetButton, Q(texts[Text::Reset]), u"button-cancel-normal.png",
+                         u"button-cancel-over.png", u"button-cancel-leave.png");
+    m_cancel =
+        makeButton(layout::kCancelButton, Q(texts[Text::Cancel]), u"button-cancel-normal.png",
+                   u"button-cancel-over.png", u"button-cancel-leave.png");
+    m_apply = makeButton(layout::kApplyButton, Q(texts[Text::Apply]), u"button-cancel-normal.png",
+                         u"button-cancel-over.png", u"button-cancel-leave.png");
+
+    connect(m_help, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::onHelp);
+    connect(m_minimise, &CBitmapBtn::clicked, this, [this] {
+        m_mouseView->ClearHighlight();
+        showMinimized();
+    });
+    connect(m_close, &CBitmapBtn::clicked, this, [this] {
+        m_mouseView->ClearHighlight();
+        hideToTray();
+    });
+    connect(m_reset, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::onReset);
+    connect(m_cancel, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::onCancel);
+    connect(m_apply, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::onApply);
+}
+
+void CMouseConfigurationDlg::createHelpMenu() {
+    const Language language = m_state.texts.language();
+    m_helpMenu = new CExMenu(m_font, this);
+    m_helpMenu->setItemWidth(kHelpMenuItemWidth);
+    m_helpMenu->appendItem(kWebPageCommand, Q(m_state.texts[Text::WebAddress]));
+    m_helpMenu->appendItem(kUpdateCommand, Q(m_state.texts[Text::Update]));
+    m_helpMenu->appendItem(kVersionCommand, Q(MainWindowTextOf(MainWindowText::Version, language)),
+                           true);
+    connect(m_helpMenu, &CExMenu::commandChosen, this, &CMouseConfigurationDlg::onHelpCommand);
+}
+
+void CMouseConfigurationDlg::connectSession() {
+    connect(&m_session, &MouseSession::noticeReceived, this,
+            &CMouseConfigurationDlg::showStatusNotice);
+    connect(&m_session, &MouseSession::mouseArrived, this, &CMouseConfigurationDlg::onMouseArrived);
+    connect(&m_session, &MouseSession::arrivalFailed, this, [this] { onMouseGone(false); });
+    connect(&m_session, &MouseSession::mouseLost, this, [this] { onMouseGone(true); });
+    connect(&m_session, &MouseSession::busyChanged, this, &CMouseConfigurationDlg::onBusyChanged);
+    connect(&m_session, &MouseSession::defaultsRestored, this,
+            &CMouseConfigurationDlg::onDefaultsRestored);
+    connect(&m_tray, &TrayNotifier::restoreRequested, this,
+            &CMouseConfigurationDlg::restoreFromTray);
+    connect(&m_tray, &TrayNotifier::exitRequested, this, &CMouseConfigurationDlg::onExitRequested);
+}
+
+void CMouseConfigurationDlg::setVisible(bool visible) {
+    if (visible && m_earlyHide > 0 && !m_session.connected()) {
+        --m_earlyHide;
+        QWidget::setVisible(false);
+        return;
+    }
+    QWidget::setVisible(visible);
+}
+
+void CMouseConfigurationDlg::refreshFromBlock() {
+    m_leftColumn->setSensitivity(m_state.block.byte(block::kXSensitivity),
+                                 m_state.block.byte(block::kYSensitivity));
+    m_mouseView->setLabelTexts(m_state.labels);
+}
+
+void CMouseConfigurationDlg::collapseSections() {
+    m_mouseView->setListExpanded(false);
+    m_leftColumn->setListExpanded(false);
+    m_leftColumn->setAxisExpanded(false);
+}
+
+void CMouseConfigurationDlg::sensitivityReleased(int sliderId, int position) {
+    const auto value = static_cast<std::uint8_t>(position);
+    if (sliderId == kXSliderId) {
+        m_state.block.setByte(block::kXSensitivity, value);
+    } else if (sliderId == kYSliderId) {
+        m_state.block.setByte(block::kYSensitivity, value);
+    }
+}
+
+void CMouseConfigurationDlg::showStatusNotice(DeviceNotice notice) {
+    if (const auto balloon = StatusNoticeBalloon(m_state.texts, m_state.saved, notice)) {
+        m_tray.showBalloon(*balloon);
+    }
+}
+
+void CMouseConfigurationDlg::restoreFromTray() {
+    if (!m_session.connected() || m_session.busy()) {
+        return;
+    }
+    centreOnScreen();
+    refreshFromBlock();
+    collapseSections();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CMouseConfigurationDlg::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void CMouseConfigurationDlg::hideToTray() {
+    if (m_tray.available()) {
+        hide();
+    } else {
+        showMinimized();
+    }
+}
+
+void CMouseConfigurationDlg::onApply() {
+    m_mouseView->ClearHighlight();
+    if (m_session.connected()) {
+        m_session.apply();
+    }
+}
+
+void CMouseConfigurationDlg::onCancel() {
+    m_mouseView->ClearHighlight();
+    m_state.revert();
+    // The window may stay in view (minimised), so it shows the restored values at once.
+    refreshFromBlock();
+    hideToTray();
+}
+
+void CMouseConfigurationDlg::onReset() {
+    const Language language = m_state.texts.language();
+    QMessageBox question(QMessageBox::Warning, Q(m_state.texts[Text::Attention]),
+                         Q(m_state.texts[Text::ResetToFactoryDefault]), QMessageBox::NoButton,
+                         this);
+    QPushButton* ok = question.addButton(Q(MainWindowTextOf(MainWindowText::Ok, language)),
+                                         QMessageBox::AcceptRole);
+    question.addButton(Q(m_state.texts[Text::Cancel]), QMessageBox::RejectRole);
+    question.setDefaultButton(ok);
+    question.exec();
+    if (question.clickedButton() != ok) {
+        return;
+    }
+    m_mouseView->ClearHighlight();
+    m_session.restoreDefaults();
+}
+
+void CMouseConfigurationDlg::onDefaultsRestored() {
+    collapseSections();
+    refreshFromBlock();
+    m_mouseView->SelectView(1);
+}
+
+void CMouseConfigurationDlg::onHelp() {
+    m_mouseView->ClearHighlight();
+    raise();
+    activateWindow();
+    m_helpMenu->popup(QCursor::pos());
+}
+
+void CMouseConfigurationDlg::onHelpCommand(int command) {
+    if (command == kWebPageCommand) {
+        QDesktopServices::openUrl(QUrl(Q(m_state.texts[Text::WebAddress])));
+    } else if (command == kUpdateCommand) {
+        const std::filesystem::path updater = m_state.paths.folder / "Update" / "Update";
+        if (QProcess::startDetached(QString::fromStdString(updater.string()), {})) {
+            onExitRequested();
+        } else {
+            m_state.log.Write("The updater could not be started: " + updater.string());
+        }
+    }
+}
+
+void CMouseConfigurationDlg::onMouseArrived() {
+    m_tray.addIcon();
+    showStatusNotice({kNoticeArrived, 0});
+    // Without a notification area there is no icon to restore the window from.
+    if (!m_tray.available()) {
+        restoreFromTray();
+    }
+}
+
+void CMouseConfigurationDlg::onMouseGone(bool lost) {
+    closeOwnDialogs();
+    if (lost) {
+        showStatusNotice({kNoticeLost, 0});
+        m_tray.removeIconAfterBalloon();
+    }
+    hide();
+}
+
+void CMouseConfigurationDlg::closeOwnDialogs() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget != this && widget->isVisible() &&
+            (qobject_cast<QDialog*>(widget) != nullptr ||
+             qobject_cast<QMenu*>(widget) != nullptr)) {
+            widget->close();
+        }
+    }
+}
+
+void CMouseConfigurationDlg::onBusyChanged(bool busy) {
+    m_apply->setEnabled(!busy);
+    m_busy->setBusy(busy);
+    if (!busy && m_exitWhenIdle) {
+        emit exitRequested();
+    }
+}
+
+void CMouseConfigurationDlg::onExitRequested() {
+    if (m_session.busy()) {
+        m_exitWhenIdle = true;
+    } else {
+        emit exitRequested();
+    }
+}
+
+void CMouseConfigurationDlg::toggleButtonList() {
+    m_mouseView->ClearHighlight();
+    const bool expand = !m_mouseView->listExpanded();
+    m_leftColumn->setListExpanded(expand);
+    m_mouseView->setListExpanded(expand);
+}
+
+void CMouseConfigurationDlg::toggleAxisPanel() {
+    m_mouseView->ClearHighlight();
+    m_leftColumn->setAxisExpanded(!m_leftColumn->axisExpanded());
+}
+
+void CMouseConfigurationDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    m_skin.draw(painter, u"/skins/main.png", 0, 0);
+    m_skin.draw(painter, u"Skins\\Logo.png", layout::kLogo.x(), layout::kLogo.y());
+    m_mouseView->paintMouseView(painter);
+    painter.setPen(Qt::white);
+    painter.setFont(m_font);
+    m_skin.draw(painter, u"/Skins/BK_MainLeft.png", layout::kLeftColumn.x(),
+                layout::kLeftColumn.y());
+    m_skin.draw(painter, u"Skins\\MLogo.png", layout::kSmallLogo.x(), layout::kSmallLogo.y());
+    if (m_mouseView->listExpanded()) {
+        m_mouseView->paintPanel(painter);
+    }
+    m_leftColumn->paintAxisPanel(painter);
+}
+
+void CMouseConfigurationDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    m_mouseView->ClearHighlight();
+    // The desktop moves the window where it can (always on Wayland); otherwise it follows the
+    // pointer here.
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+        return;
+    }
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CMouseConfigurationDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragOffset && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - *m_dragOffset);
+    }
+}
+
+void CMouseConfigurationDlg::mouseReleaseEvent(QMouseEvent*) {
+    m_dragOffset.reset();
+}
+
+// Enter, Escape, Space and F1 never reach a control of this window, and while a device sequence
+// runs no key does.
+bool CMouseConfigurationDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
+        return false;
+    }
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) {
+        return false;
+    }
+    return m_session.busy() || IsSwallowedKey(static_cast<QKeyEvent*>(event)->key());
+}
+
+}  // namespace gx508

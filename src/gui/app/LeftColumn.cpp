@@ -1,0 +1,121 @@
+#include "gui/app/LeftColumn.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include "gui/app/MainWindowLayout.h"
+#include "gui/ui/CBitmapBtn.h"
+#include "gui/ui/CDMarker.h"
+#include "gui/ui/Skin.h"
+
+namespace gx508 {
+
+namespace {
+
+constexpr int kHeaderTextHeight = 13;
+// Used when the list's background cannot be read: the height the panel's rows need.
+constexpr int kFallbackListHeight = 174;
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+CBitmapBtn* MakeHeader(QWidget& window, const Skin& skin, const QString& text, const QRect& rect,
+                       QStringView image, const QString& fontFace) {
+    auto* header = new CBitmapBtn(text, rect, &window);
+    const QPixmap look = skin.loadBitmap(image);
+    header->setImages(QRect(QPoint(0, 0), rect.size()), look, look, look, look);
+    header->setFontHeight(kHeaderTextHeight);
+    header->setFontFace(fontFace);
+    return header;
+}
+
+CDMarker* MakeSlider(QWidget& window, const QPixmap& empty, const QPixmap& full) {
+    auto* slider = new CDMarker(&window);
+    slider->resize(layout::kSliderSize);
+    slider->setTracks(empty, full, layout::kSliderTrackSource);
+    slider->setRange(layout::kSensitivityMin, layout::kSensitivityMax);
+    slider->hide();
+    return slider;
+}
+
+}  // namespace
+
+LeftColumn::LeftColumn(QWidget& window, const Skin& skin, const LanguageTable& texts,
+                       const QString& fontFace)
+    : QObject(&window),
+      m_window(window),
+      m_skin(skin),
+      m_texts(texts),
+      m_assignment(MakeHeader(window, skin, Q(texts[Text::ButtonAssignment]),
+                              layout::kAssignmentHeader, u"\\skins\\ItemBK.png", fontFace)),
+      m_macro(MakeHeader(window, skin, Q(texts[Text::MacroManager]), layout::kMacroHeader,
+                         u"\\skins\\MacroManagementBK.png", fontFace)),
+      m_gun(MakeHeader(window, skin, Q(texts[Text::GunManager]), layout::kGunHeader,
+                       u"\\skins\\ItemBK.png", fontFace)),
+      m_axis(MakeHeader(window, skin, Q(texts[Text::AxisSensitivity]), layout::kAxisHeader,
+                        u"\\skins\\ItemBK.png", fontFace)),
+      m_x(MakeSlider(window, skin.loadBitmap(u"\\skins\\StageSlider\\1.png"),
+                     skin.loadBitmap(u"\\skins\\StageSlider\\10.png"))),
+      m_y(MakeSlider(window, skin.loadBitmap(u"\\skins\\StageSlider\\1.png"),
+                     skin.loadBitmap(u"\\skins\\StageSlider\\10.png"))) {
+    const QImage list = skin.image(u"/skins/ButtonAssignment/BK_ButtonAssignment.png");
+    m_listHeight = list.isNull() ? kFallbackListHeight : list.height();
+    layout();
+}
+
+void LeftColumn::setListExpanded(bool expanded) {
+    m_listExpanded = expanded;
+    layout();
+}
+
+void LeftColumn::setAxisExpanded(bool expanded) {
+    m_axisExpanded = expanded;
+    layout();
+}
+
+void LeftColumn::setSensitivity(int x, int y) {
+    m_x->setPosClamped(x);
+    m_y->setPosClamped(y);
+}
+
+int LeftColumn::axisPanelTop() const {
+    return m_axis->geometry().bottom() + 1;
+}
+
+void LeftColumn::layout() {
+    const int shift = m_listExpanded ? m_listHeight : 0;
+    m_macro->move(layout::kMacroHeader.topLeft() + QPoint(0, shift));
+    m_gun->move(layout::kGunHeader.topLeft() + QPoint(0, shift));
+    m_axis->move(layout::kAxisHeader.topLeft() + QPoint(0, shift));
+    const QPoint xAt(layout::kAxisHeader.left() + layout::kSliderLeftOffset,
+                     axisPanelTop() + layout::kSliderTopOffset);
+    m_x->move(xAt);
+    m_y->move(xAt + QPoint(0, layout::kSliderSpacing));
+    m_x->setVisible(m_axisExpanded);
+    m_y->setVisible(m_axisExpanded);
+    m_window.update();
+}
+
+void LeftColumn::paintAxisPanel(QPainter& painter) const {
+    if (!m_axisExpanded) {
+        return;
+    }
+    const int t = axisPanelTop();
+    const int left = layout::kAxisHeader.left();
+    m_skin.draw(painter, u"/Skins/XYSensitivity/BK_XYSensSetting.png", left, t);
+    constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    const int textLeft = left + layout::kSliderLeftOffset;
+    const int textWidth = layout::kAxisTextRight - textLeft;
+    painter.drawText(QRect(textLeft, t + 5, textWidth, 20), kFlags, Q(m_texts[Text::XAxis]));
+    painter.drawText(QRect(textLeft, t + 50, textWidth, 20), kFlags, Q(m_texts[Text::YAxis]));
+    for (int mark = 0; mark < layout::kScaleMarks; ++mark) {
+        const int markLeft = layout::kScaleFirstLeft + layout::kScaleStep * mark;
+        const int width = layout::kAxisTextRight - markLeft;
+        const QString number = QString::number(mark + 1);
+        painter.drawText(QRect(markLeft, t + 35, width, 20), kFlags, number);
+        painter.drawText(QRect(markLeft, t + 80, width, 20), kFlags, number);
+    }
+}
+
+}  // namespace gx508

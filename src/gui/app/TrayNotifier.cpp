@@ -1,0 +1,68 @@
+#include "gui/app/TrayNotifier.h"
+
+#include <algorithm>
+
+#include "gui/ui/CExMenu.h"
+
+namespace gx508 {
+
+namespace {
+
+constexpr int kMenuItemWidth = 100;
+
+}  // namespace
+
+TrayNotifier::TrayNotifier(const QIcon& icon, const QString& tip, const QString& exitText,
+                           const QFont& menuFont, Availability available)
+    : m_icon(icon), m_menu(std::make_unique<CExMenu>(menuFont)), m_available(std::move(available)) {
+    m_icon.setToolTip(tip);
+    m_menu->setItemWidth(kMenuItemWidth);
+    m_menu->appendItem(kExitCommand, exitText);
+    m_icon.setContextMenu(m_menu.get());
+    connect(m_menu.get(), &CExMenu::commandChosen, this, [this](int command) {
+        if (command == kExitCommand) {
+            emit exitRequested();
+        }
+    });
+    connect(&m_icon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger) {
+                    emit restoreRequested();
+                }
+            });
+    m_removal.setSingleShot(true);
+    connect(&m_removal, &QTimer::timeout, this, [this] { m_icon.hide(); });
+}
+
+TrayNotifier::~TrayNotifier() {
+    m_icon.setContextMenu(nullptr);
+}
+
+void TrayNotifier::addIcon() {
+    m_removal.stop();
+    if (available()) {
+        m_icon.show();
+    }
+}
+
+void TrayNotifier::removeIcon() {
+    m_removal.stop();
+    m_icon.hide();
+}
+
+void TrayNotifier::removeIconAfterBalloon() {
+    m_removal.start(kMinimumBalloonMs);
+}
+
+void TrayNotifier::showBalloon(const Balloon& balloon) {
+    if (m_echo) {
+        m_echo(balloon);
+    }
+    if (m_icon.isVisible() && QSystemTrayIcon::supportsMessages()) {
+        m_icon.showMessage(QString::fromStdString(balloon.title),
+                           QString::fromStdString(balloon.text), QSystemTrayIcon::Information,
+                           std::max(balloon.displayMs, kMinimumBalloonMs));
+    }
+}
+
+}  // namespace gx508

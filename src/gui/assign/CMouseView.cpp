@@ -1,0 +1,186 @@
+#include "gui/assign/CMouseView.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include "core/assign/MouseViewLayout.h"
+#include "gui/ui/CBitmapBtn.h"
+#include "gui/ui/Skin.h"
+
+namespace gx508 {
+
+namespace {
+
+constexpr int kTextHeight = 13;
+
+// The view tabs: Top View, Side View and the Back tab, which is never shown.
+constexpr std::array<QRect, 3> kTabRects = {QRect(437, 527, 62, 29), QRect(503, 527, 62, 29),
+                                            QRect(533, 527, 62, 29)};
+constexpr std::array<Text, 3> kTabTexts = {Text::TopView, Text::SideView, Text::BackView};
+
+// Row r of the panel: its caption box and its label.
+constexpr int kRowPitch = 20;
+QRect CaptionBox(int row) {
+    return QRect(31, 156 + kRowPitch * row, 84, 14);
+}
+QPoint LabelPosition(int row) {
+    return QPoint(120, 154 + kRowPitch * row);
+}
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CMouseView::CMouseView(QWidget& window, const Skin& skin, const LanguageTable& texts,
+                       const QString& fontFace)
+    : QObject(&window), m_window(window), m_skin(skin), m_texts(texts) {
+    const QPixmap tabNormal = skin.loadBitmap(u"\\skins\\button-mouse-normal.png");
+    const QPixmap tabOver = skin.loadBitmap(u"\\skins\\button-mouse-over.png");
+    const QPixmap tabLeave = skin.loadBitmap(u"\\skins\\button-mouse-leave.png");
+    for (std::size_t k = 0; k < m_tabs.size(); ++k) {
+        auto* tab = new CBitmapBtn(Q(texts[kTabTexts[k]]), kTabRects[k], &window);
+        tab->setImages(QRect(QPoint(0, 0), kTabRects[k].size()), tabNormal, tabOver, tabLeave,
+                       tabNormal);
+        tab->setTextAlignment(ButtonTextAlignment::Centre);
+        tab->setFontHeight(kTextHeight);
+        tab->setFontFace(fontFace);
+        const int view = static_cast<int>(k) + 1;
+        connect(tab, &CBitmapBtn::clicked, this, [this, view] { SelectView(view); });
+        m_tabs[k] = tab;
+    }
+    m_tabs[kBackView - 1]->hide();
+
+    const QPixmap labelNormal =
+        skin.loadBitmap(u"\\skins\\ButtonAssignment\\DropdownBox-normal.png");
+    const QPixmap labelOver = skin.loadBitmap(u"\\skins\\ButtonAssignment\\DropdownBox-over.png");
+    for (int mode = 0; mode < 2; ++mode) {
+        for (int row = 0; row < PanelRowCount(mode); ++row) {
+            const int button = PanelButtonIndex(mode, row);
+            auto* label = new CBitmapBtn(QString(), QRect(LabelPosition(row), kLabelSize), &window);
+            label->setImages(QRect(QPoint(0, 0), kLabelSize), labelNormal, labelOver, labelOver,
+                             labelNormal);
+            label->setFontHeight(kTextHeight);
+            label->setFontFace(fontFace);
+            label->hide();
+            connect(label, &CBitmapBtn::clicked, this, [this, button] { onLabelClicked(button); });
+            m_labels[static_cast<std::size_t>(button)] = label;
+        }
+    }
+    SelectView(kFrontView);
+}
+
+CBitmapBtn* CMouseView::label(int button) const {
+    return button >= 0 && button < kLabelCount ? m_labels[static_cast<std::size_t>(button)]
+                                               : nullptr;
+}
+
+CBitmapBtn* CMouseView::tab(int view) const {
+    return view >= kFrontView && view <= kBackView ? m_tabs[static_cast<std::size_t>(view - 1)]
+                                                   : nullptr;
+}
+
+void CMouseView::SelectView(int view) {
+    if (MouseViewPictureOf(view) == nullptr) {
+        return;
+    }
+    ClearHighlight();
+    for (int k = kFrontView; k <= kBackView; ++k) {
+        tab(k)->setSelected(k == view);
+    }
+    m_view = view;
+    SetPanelMode(PanelModeOfView(view, m_panelMode));
+    m_window.update(kViewArea);
+}
+
+void CMouseView::SetPanelMode(int mode) {
+    if (PanelRowCount(mode) == 0) {
+        return;
+    }
+    m_panelMode = mode;
+    if (!m_listExpanded) {
+        return;
+    }
+    const bool updates = m_window.updatesEnabled();
+    m_window.setUpdatesEnabled(false);
+    showPanelLabels();
+    m_window.setUpdatesEnabled(updates);
+    m_window.update(kViewArea);
+    m_window.update(kPanelArea);
+}
+
+void CMouseView::ClearHighlight() {
+    for (CBitmapBtn* label : m_labels) {
+        label->setSelected(false);
+    }
+    m_highlighted = -1;
+    m_window.update(kViewArea);
+}
+
+void CMouseView::setListExpanded(bool expanded) {
+    m_listExpanded = expanded;
+    showPanelLabels();
+    m_window.update(kPanelArea);
+}
+
+void CMouseView::setLabelTexts(const std::array<std::string, kLabelCount>& labels) {
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        m_labels[k]->setText(QString::fromStdString(labels[k]));
+    }
+}
+
+void CMouseView::showPanelLabels() {
+    for (int mode = 0; mode < 2; ++mode) {
+        const bool visible = m_listExpanded && mode == m_panelMode;
+        for (int row = 0; row < PanelRowCount(mode); ++row) {
+            label(PanelButtonIndex(mode, row))->setVisible(visible);
+        }
+    }
+}
+
+// Until the assignment menu opens from here, a click on a label marks its button and a second
+// click on the same label takes the mark away again.
+void CMouseView::onLabelClicked(int button) {
+    if (m_highlighted == button) {
+        ClearHighlight();
+        return;
+    }
+    for (CBitmapBtn* other : m_labels) {
+        other->setSelected(false);
+    }
+    label(button)->setSelected(true);
+    m_highlighted = button;
+    m_window.update(kViewArea);
+}
+
+void CMouseView::paintMouseView(QPainter& painter) const {
+    m_skin.draw(painter, u"Skins\\BK_MainMid.png", kViewArea.left(), kViewArea.top());
+    const MouseViewPicture* picture = MouseViewPictureOf(m_view);
+    m_skin.draw(painter, Q(picture->base), picture->x, picture->y);
+    for (const ButtonOverlay& overlay : picture->overlays) {
+        if (overlay.button == m_highlighted) {
+            m_skin.draw(painter, Q(overlay.image) + QStringLiteral("-over.png"), overlay.x,
+                        overlay.y);
+        }
+    }
+    for (const ButtonOverlay& overlay : picture->overlays) {
+        if (overlay.button != m_highlighted) {
+            m_skin.draw(painter, Q(overlay.image) + QStringLiteral("-normal.png"), overlay.x,
+                        overlay.y);
+        }
+    }
+}
+
+void CMouseView::paintPanel(QPainter& painter) const {
+    m_skin.draw(painter,
+                m_panelMode == 0 ? u"/Skins/ButtonAssignment/BK_ButtonAssignment.png"
+                                 : u"/Skins/ButtonAssignment/BK_ButtonAssignment-Side.png",
+                kPanelArea.left(), kPanelArea.top());
+    for (int row = 0; row < PanelRowCount(m_panelMode); ++row) {
+        painter.drawText(CaptionBox(row), Qt::AlignCenter | Qt::TextSingleLine,
+                         Q(ButtonCaption(m_texts, PanelCaptionNumber(m_panelMode, row))));
+    }
+}
+
+}  // namespace gx508

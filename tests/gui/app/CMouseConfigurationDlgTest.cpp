@@ -1,0 +1,379 @@
+#include "gui/app/CMouseConfigurationDlg.h"
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <condition_variable>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+
+#include "core/device/VirtualMouse.h"
+#include "core/perf/Dpi.h"
+#include "core/store/SettingsFiles.h"
+#include "gui/app/CBusyOverlay.h"
+#include "gui/app/LeftColumn.h"
+#include "gui/app/MouseSession.h"
+#include "gui/app/TrayNotifier.h"
+#include "gui/assign/CMouseView.h"
+#include "gui/ui/CBitmapBtn.h"
+#include "gui/ui/CDMarker.h"
+#include "gui/ui/Skin.h"
+#include "platform/ProgramFolder.h"
+#include "support/TempFolder.h"
+
+namespace gx508 {
+
+namespace {
+
+// Pauses like the protocol, but only while the gate is open; a closed gate holds a running
+// device sequence where it is.
+class GatedPacer final : public Pacer {
+  public:
+    void Pause(int) override {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_open; });
+    }
+    void setOpen(bool open) {
+        std::lock_guard lock(m_mutex);
+        m_open = open;
+        m_changed.notify_all();
+    }
+
+  private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_open = true;
+};
+
+// The program on a virtual mouse in a fresh copy of the base files, with a notification area as
+// chosen and every balloon recorded.
+struct Program {
+    explicit Program(bool plugged = true, bool trayAvailable = false) {
+        for (const char* name : kBaseFiles) {
+            std::filesystem::copy_file(std::filesystem::path(GX508_PROGRAM_DIR) / name,
+                                       folder / name);
+        }
+        if (!plugged) {
+            mouse.unplug();
+        }
+        session = std::make_unique<MouseSession>(state, mouse, pacer, pointer);
+        session->connectAtStartup();
+        StartupLoad(state);
+        tray = std::make_unique<TrayNotifier>(CMouseConfigurationDlg::programIcon(skin),
+                                              QStringLiteral("GX508"), QStringLiteral("Exit"),
+                                              QFont(), [trayAvailable] { return trayAvailable; });
+        tray->setEcho([this](const Balloon& balloon) { balloons.push_back(balloon); });
+        window = std::make_unique<CMouseConfigurationDlg>(state, *session, *tray, skin);
+    }
+    ~Program() { pacer.setOpen(true); }
+
+    LeftColumn& column() { return window->leftColumn(); }
+    CMouseView& view() { return window->mouseView(); }
+    int headerTop(CBitmapBtn* header) { return header->geometry().top(); }
+
+    test::TempFolder folder;
+    NullLog log;
+    SharedState state{folder.path(), log};
+    VirtualMouse mouse;
+    GatedPacer pacer;
+    RecordingPointerBackend pointer;
+    Skin skin{QStringLiteral(GX508_PROGRAM_DIR "/Skins")};
+    std::unique_ptr<MouseSession> session;
+    std::vector<Balloon> balloons;
+    std::unique_ptr<TrayNotifier> tray;
+    std::unique_ptr<CMouseConfigurationDlg> window;
+};
+
+// Presses a button of the next modal message box as soon as it shows.
+void AnswerNextMessageBox(bool ok) {
+    QTimer::singleShot(0, [ok] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            if ((box->buttonRole(button) == QMessageBox::AcceptRole) == ok) {
+                button->click();
+                return;
+            }
+        }
+    });
+}
+
+bool Sent(const VirtualMouse& mouse, std::uint8_t command) {
+    for (const WireEvent& event : mouse.events()) {
+        if (event.kind == WireEvent::Kind::SetFeature && event.bytes.size() > 1 &&
+            event.bytes[1] == command) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class CMouseConfigurationDlgTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsClosedAndSizedToItsBackground();
+    void buttonListMovesTheLowerHeaders();
+    void axisPanelHoldsTheSlidersUnderItsHeader();
+    void slidersWriteTheirBlockBytes();
+    void cancelRestoresTheSavedValues();
+    void backgroundClickClearsTheHighlight();
+    void keysThatWouldCloseOrPressAreSwallowed();
+    void hiddenStartHidesTheFirstTwoShows();
+    void noticesShowTheSavedStagesNotTheEdits();
+    void applyRunsOffTheWindowWhichTakesNoInputMeanwhile();
+    void resetAsksThenRestoresTheDefaults();
+    void lossHidesTheWindowAndClosesOurDialogs();
+    void withoutNotificationAreaHidingMinimises();
+};
+
+void CMouseConfigurationDlgTest::startsClosedAndSizedToItsBackground() {
+    Program p;
+    p.window->show();
+    QCOMPARE(p.window->size(), p.skin.image(u"main.png").size());
+    QCOMPARE(p.column().assignmentHeader()->geometry(), QRect(20, 107, 242, 20));
+    QCOMPARE(p.headerTop(p.column().macroHeader()), 132);
+    QCOMPARE(p.headerTop(p.column().axisHeader()), 182);
+    QVERIFY(!p.column().xSlider()->isVisible());
+    QVERIFY(!p.view().label(0)->isVisible());
+    QCOMPARE(p.view().view(), 1);
+    QVERIFY(p.view().tab(1)->isSelected());
+    QVERIFY(!p.view().tab(3)->isVisible());
+    QCOMPARE(p.window->windowTitle(), QStringLiteral("VelmoraGX508鼠标"));
+    QCOMPARE(p.view().label(0)->text(), QString::fromStdString(p.state.labels[0]));
+}
+
+void CMouseConfigurationDlgTest::buttonListMovesTheLowerHeaders() {
+    Program p;
+    p.window->show();
+    const int listHeight = p.skin.image(u"ButtonAssignment/BK_ButtonAssignment.png").height();
+    QVERIFY(listHeight > 0);
+
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    QCOMPARE(p.headerTop(p.column().macroHeader()), 132 + listHeight);
+    QCOMPARE(p.headerTop(p.column().gunHeader()), 157 + listHeight);
+    QCOMPARE(p.headerTop(p.column().axisHeader()), 182 + listHeight);
+    QVERIFY(p.view().label(0)->isVisible() && p.view().label(6)->isVisible());
+    QVERIFY(!p.view().label(7)->isVisible());
+
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    QCOMPARE(p.headerTop(p.column().macroHeader()), 132);
+    QCOMPARE(p.headerTop(p.column().axisHeader()), 182);
+    QVERIFY(!p.view().label(0)->isVisible());
+}
+
+void CMouseConfigurationDlgTest::axisPanelHoldsTheSlidersUnderItsHeader() {
+    Program p;
+    p.window->show();
+    QTest::mouseClick(p.column().axisHeader(), Qt::LeftButton);
+    QVERIFY(p.column().xSlider()->isVisible() && p.column().ySlider()->isVisible());
+    QCOMPARE(p.column().xSlider()->geometry(), QRect(37, 227, 208, 9));
+    QCOMPARE(p.column().ySlider()->geometry(), QRect(37, 272, 208, 9));
+
+    const int listHeight = p.skin.image(u"ButtonAssignment/BK_ButtonAssignment.png").height();
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    QCOMPARE(p.column().xSlider()->geometry().top(), 227 + listHeight);
+    QCOMPARE(p.column().axisPanelTop(), 202 + listHeight);
+
+    QTest::mouseClick(p.column().axisHeader(), Qt::LeftButton);
+    QVERIFY(!p.column().xSlider()->isVisible());
+}
+
+void CMouseConfigurationDlgTest::slidersWriteTheirBlockBytes() {
+    Program p;
+    p.window->show();
+    QTest::mouseClick(p.column().axisHeader(), Qt::LeftButton);
+    CDMarker* x = p.column().xSlider();
+    CDMarker* y = p.column().ySlider();
+    QCOMPARE(x->position(), int{p.state.block.byte(block::kXSensitivity)});
+
+    // A release right of the track gives the maximum, at its left end the minimum.
+    QTest::mousePress(x, Qt::LeftButton, {}, QPoint(100, 4));
+    QTest::mouseRelease(x, Qt::LeftButton, {}, QPoint(x->width() + 30, 4));
+    QCOMPARE(int{p.state.block.byte(block::kXSensitivity)}, 11);
+    QTest::mouseClick(y, Qt::LeftButton, {}, QPoint(0, 4));
+    QCOMPARE(int{p.state.block.byte(block::kYSensitivity)}, 1);
+    QCOMPARE(int{p.state.block.byte(block::kXSensitivity)}, 11);
+
+    const SettingsBlock before = p.state.block;
+    p.window->sensitivityReleased(2027, 3);
+    QVERIFY(p.state.block == before);
+}
+
+void CMouseConfigurationDlgTest::cancelRestoresTheSavedValues() {
+    Program p;
+    p.window->show();
+    QTest::mouseClick(p.column().axisHeader(), Qt::LeftButton);
+    CDMarker* x = p.column().xSlider();
+    const int saved = p.state.saved.byte(block::kXSensitivity);
+    QTest::mouseClick(x, Qt::LeftButton, {}, QPoint(x->width() - 1, 4));
+    QVERIFY(p.state.block.byte(block::kXSensitivity) != saved);
+
+    QTest::mouseClick(p.window->cancelButton(), Qt::LeftButton);
+    QVERIFY(p.state.block == p.state.saved);
+    QCOMPARE(x->position(), saved);
+}
+
+void CMouseConfigurationDlgTest::backgroundClickClearsTheHighlight() {
+    Program p;
+    p.window->show();
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    QTest::mouseClick(p.view().label(3), Qt::LeftButton);
+    QCOMPARE(p.view().highlighted(), 3);
+    QTest::mousePress(p.window.get(), Qt::LeftButton, {}, QPoint(600, 620));
+    QTest::mouseRelease(p.window.get(), Qt::LeftButton, {}, QPoint(600, 620));
+    QCOMPARE(p.view().highlighted(), -1);
+}
+
+void CMouseConfigurationDlgTest::keysThatWouldCloseOrPressAreSwallowed() {
+    Program p;
+    p.window->show();
+    CBitmapBtn* header = p.column().assignmentHeader();
+    header->setFocus();
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_F1}) {
+        QTest::keyClick(header, key);
+        QTest::keyClick(header, key, Qt::AltModifier);
+        QTest::keyClick(p.window.get(), key);
+    }
+    QVERIFY(!p.view().listExpanded());
+    QVERIFY(p.window->isVisible());
+}
+
+void CMouseConfigurationDlgTest::hiddenStartHidesTheFirstTwoShows() {
+    Program p(false, true);
+    QVERIFY(!p.session->connected());
+    QVERIFY(!p.tray->iconShown());
+    p.window->show();
+    QVERIFY(!p.window->isVisible());
+    QCOMPARE(p.window->earlyHideCount(), 1);
+    p.window->show();
+    QVERIFY(!p.window->isVisible());
+    QCOMPARE(p.window->earlyHideCount(), 0);
+    p.window->show();
+    QVERIFY(p.window->isVisible());
+
+    // The mouse arrives: the icon comes with the detection balloon; the icon restores the window.
+    Program later(false, true);
+    later.window->show();
+    later.mouse.replug();
+    later.session->deviceArrived();
+    QVERIFY(later.tray->iconShown());
+    QCOMPARE(later.balloons.back().text, "The system detect GX508 gaming mouse.");
+    QVERIFY(!later.window->isVisible());
+    emit later.tray->restoreRequested();
+    QVERIFY(later.window->isVisible());
+}
+
+void CMouseConfigurationDlgTest::noticesShowTheSavedStagesNotTheEdits() {
+    Program p;
+    p.state.saved.setDpiIndex(2, 15);
+    p.state.block.setDpiIndex(2, 7);
+    p.mouse.sendNotice(2, 3);
+    QTRY_VERIFY_WITH_TIMEOUT(!p.balloons.empty(), 30000);
+    QCOMPARE(p.balloons.back(),
+             (Balloon{"Info", "Switch DPI into the third stage " + DpiIndexToText(15), 5000}));
+    p.mouse.sendNotice(9, 0);
+    p.mouse.sendNotice(9, 4);
+    QTRY_COMPARE_WITH_TIMEOUT(p.balloons.size(), std::size_t{2}, 30000);
+    QCOMPARE(p.balloons.back().text, "Switch to macro key4");
+}
+
+void CMouseConfigurationDlgTest::applyRunsOffTheWindowWhichTakesNoInputMeanwhile() {
+    Program p;
+    p.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    p.state.block.setByte(block::kXSensitivity, 9);
+    p.mouse.clearEvents();
+    p.pacer.setOpen(false);
+    QTest::mouseClick(p.window->applyButton(), Qt::LeftButton);
+    QVERIFY(p.session->busy());
+    QVERIFY(p.window->busyOverlay()->isVisible());
+    QCOMPARE(p.window->busyOverlay()->geometry(), p.window->rect());
+
+    // Held in the middle of the sequence: the window paints, clicks and keys change nothing,
+    // notices wait.
+    QVERIFY(!p.window->grab().isNull());
+    // Real input, routed to whatever lies under the pointer.
+    QTest::mouseClick(p.window->windowHandle(), Qt::LeftButton, {},
+                      p.window->cancelButton()->geometry().center());
+    QTest::keyClick(p.window->busyOverlay(), Qt::Key_A);
+    QVERIFY(p.window->isVisible());
+    QCOMPARE(int{p.state.block.byte(block::kXSensitivity)}, 9);
+    p.mouse.sendNotice(2, 1);
+    QTest::qWait(300);
+    QVERIFY(p.balloons.empty());
+
+    p.pacer.setOpen(true);
+    QTRY_VERIFY_WITH_TIMEOUT(!p.session->busy(), 30000);
+    QVERIFY(!p.window->busyOverlay()->isVisible());
+    QVERIFY(p.state.saved == p.state.block);
+    QVERIFY(Sent(p.mouse, 0x01) && Sent(p.mouse, 0x0E) && Sent(p.mouse, 0x0D));
+    QCOMPARE(p.pointer.calls().size(), std::size_t{4});
+    QTRY_COMPARE_WITH_TIMEOUT(p.balloons.size(), std::size_t{1}, 30000);
+}
+
+void CMouseConfigurationDlgTest::resetAsksThenRestoresTheDefaults() {
+    Program p;
+    p.window->show();
+    p.state.block.setByte(block::kXSensitivity, 9);
+    QTest::mouseClick(p.view().tab(2), Qt::LeftButton);
+    QTest::mouseClick(p.column().axisHeader(), Qt::LeftButton);
+
+    AnswerNextMessageBox(false);
+    QTest::mouseClick(p.window->resetButton(), Qt::LeftButton);
+    QVERIFY(!p.session->busy());
+    QCOMPARE(int{p.state.block.byte(block::kXSensitivity)}, 9);
+
+    AnswerNextMessageBox(true);
+    QTest::mouseClick(p.window->resetButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!p.session->busy(), 30000);
+    QCOMPARE(int{p.state.block.byte(block::kXSensitivity)}, 5);
+    QCOMPARE(p.column().xSlider()->position(), 5);
+    QVERIFY(!p.column().axisExpanded());
+    QCOMPARE(p.view().view(), 1);
+    QVERIFY(p.state.saved == p.state.block);
+    QVERIFY(Sent(p.mouse, 0x0B));
+}
+
+void CMouseConfigurationDlgTest::lossHidesTheWindowAndClosesOurDialogs() {
+    Program p;
+    p.window->show();
+    QDialog dialog(p.window.get());
+    dialog.show();
+    p.mouse.unplug();
+    p.session->deviceRemoved();
+    QVERIFY(!p.window->isVisible());
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(p.balloons.back(),
+             (Balloon{"Warning", "The system did not detect GX508 gaming mouse!", 100}));
+
+    // Without a notification area the window itself comes back with the mouse.
+    p.mouse.replug();
+    p.session->deviceArrived();
+    QVERIFY(p.window->isVisible());
+    QCOMPARE(p.balloons.back().title, "Info");
+}
+
+void CMouseConfigurationDlgTest::withoutNotificationAreaHidingMinimises() {
+    Program withArea(true, true);
+    withArea.window->show();
+    QTest::mouseClick(withArea.window->closeButton(), Qt::LeftButton);
+    QVERIFY(!withArea.window->isVisible());
+
+    Program without(true, false);
+    without.window->show();
+    QTest::mouseClick(without.window->closeButton(), Qt::LeftButton);
+    QVERIFY(without.window->isVisible());
+    QVERIFY(without.window->isMinimized());
+}
+
+}  // namespace gx508
+
+QTEST_MAIN(gx508::CMouseConfigurationDlgTest)
+#include "CMouseConfigurationDlgTest.moc"
