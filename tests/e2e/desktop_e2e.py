@@ -1,0 +1,340 @@
+#!/usr/bin/env python3
+"""End-to-end runs of the desktop program on the virtual mouse in a real X server.
+
+Starts Xvfb, runs gx508 --virtual-mouse from a private copy of the program folder, drives it with
+real input (xdotool) and its command input, and checks what it draws, shows and prints: the
+splash then the window at its background's size, the apply sequence of the Apply button, the
+balloons of notices and of unplugging, the single instance, swallowed keys and Cancel. Saves
+screenshots of the window (both views, both sections open, English and simplified Chinese).
+"""
+
+import argparse
+import os
+import shutil
+import stat
+import struct
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+WAIT = 60.0  # generous limit for anything to happen on a loaded machine
+
+# Client coordinates of the main window's controls (centres).
+APPLY = (951, 619)
+CANCEL = (888, 619)
+ASSIGNMENT_HEADER = (141, 117)
+AXIS_HEADER = (141, 192)  # while the button list is closed
+SIDE_VIEW_TAB = (534, 541)
+BUTTON_4_LABEL = (185, 222)  # row 3 of the front panel
+X_SLIDER = (37, 227, 208, 9)  # left, top, width, height, while only the axis panel is open
+
+ARGS = None
+
+
+def png_size(path):
+    with open(path, "rb") as f:
+        header = f.read(24)
+    return struct.unpack(">II", header[16:24])
+
+
+def run(*command, env=None, check=True):
+    return subprocess.run(command, env=env, check=check, stdout=subprocess.PIPE,
+                          stderr=subprocess.PIPE, text=True, timeout=WAIT)
+
+
+def wait_for(condition, what, limit=WAIT):
+    deadline = time.monotonic() + limit
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.1)
+    raise AssertionError("timed out waiting for " + what)
+
+
+class Display:
+    """An Xvfb server on a free display number."""
+
+    def __init__(self):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten",
+             "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        with os.fdopen(read_end, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise AssertionError("Xvfb did not start")
+                number += chunk
+        self.name = ":" + number.decode().strip()
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(timeout=WAIT)
+
+
+class Program:
+    """gx508 --virtual-mouse in its own copy of the program folder, its output collected."""
+
+    def __init__(self, display, runtime_dir, language="EN"):
+        source = os.path.dirname(os.path.abspath(ARGS.program))
+        self.folder = tempfile.mkdtemp(prefix="gx508-e2e-")
+        shutil.copytree(os.path.join(source, "Skins"), os.path.join(self.folder, "Skins"))
+        for name in ("config.bin", "config0.bin", "config1.bin", "str.ini", "strGaming.ini",
+                     "str0.ini", "str1.ini", "record.ini"):
+            shutil.copy(os.path.join(source, name), self.folder)
+        if language != "EN":
+            for name in ("str.ini", "str0.ini", "str1.ini", "strGaming.ini"):
+                path = os.path.join(self.folder, name)
+                with open(path, encoding="utf-8") as f:
+                    text = f.read()
+                with open(path, "w", encoding="utf-8") as f:
+                    f.write(text.replace("Lan=EN", "Lan=" + language))
+        self.binary = os.path.join(self.folder, "gx508")
+        shutil.copy(ARGS.program, self.binary)
+        self.env = dict(os.environ, DISPLAY=display.name, XDG_RUNTIME_DIR=runtime_dir,
+                        QT_QPA_PLATFORM="xcb")
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.started = time.monotonic()
+        self.process = subprocess.Popen([self.binary, "--virtual-mouse"], env=self.env,
+                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=subprocess.PIPE, text=True, bufsize=1)
+        self.lines = []
+        self.errors = []
+        self.lock = threading.Lock()
+        threading.Thread(target=self._collect, args=(self.process.stdout, self.lines),
+                         daemon=True).start()
+        threading.Thread(target=self._collect, args=(self.process.stderr, self.errors),
+                         daemon=True).start()
+
+    def _collect(self, stream, into):
+        for line in stream:
+            with self.lock:
+                into.append(line.rstrip("\n"))
+
+    def output(self):
+        with self.lock:
+            return list(self.lines)
+
+    def send(self, command):
+        self.process.stdin.write(command + "\n")
+        self.process.stdin.flush()
+
+    def wait_for_line(self, wanted, after=0):
+        def found():
+            lines = self.output()[after:]
+            return wanted in lines
+        wait_for(found, repr(wanted))
+        return self.output().index(wanted, after)
+
+    def windows(self):
+        """(id, x, y, width, height) of each visible window of the program."""
+        listed = run("xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
+                     env=self.env, check=False).stdout.split()
+        found = []
+        for window in listed:
+            shell = run("xdotool", "getwindowgeometry", "--shell", window, env=self.env,
+                        check=False).stdout
+            values = dict(line.split("=", 1) for line in shell.split() if "=" in line)
+            if "WIDTH" in values:
+                found.append((window, int(values["X"]), int(values["Y"]), int(values["WIDTH"]),
+                              int(values["HEIGHT"])))
+        return found
+
+    def main_window(self):
+        size = png_size(os.path.join(self.folder, "Skins", "main.png"))
+        for window in self.windows():
+            if (window[3], window[4]) == size:
+                return window
+        return None
+
+    def click(self, point):
+        window = wait_for(self.main_window, "the main window")
+        run("xdotool", "mousemove", "--sync", str(window[1] + point[0]),
+            str(window[2] + point[1]), "click", "1", env=self.env)
+        time.sleep(0.3)
+
+    def grab(self, path, crop=None):
+        window = wait_for(self.main_window, "the main window")
+        command = ["import", "-window", window[0]]
+        if crop:
+            command += ["-crop", "%dx%d+%d+%d" % (crop[2], crop[3], crop[0], crop[1]), "+repage",
+                        "-depth", "8"]
+        run(*(command + [path]), env=self.env)
+
+    def pixels(self, crop):
+        path = os.path.join(self.folder, "crop.rgb")
+        self.grab("rgb:" + path, crop)
+        with open(path, "rb") as f:
+            return f.read()
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.wait(timeout=WAIT)
+        for stream in (self.process.stdin, self.process.stdout, self.process.stderr):
+            stream.close()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+def dpi_text(index):
+    if index <= 49:
+        return str((index + 1) * 100)
+    if index <= 54:
+        return str(5200 + (index - 50) * 200)
+    return ""
+
+
+def apply_events(lines):
+    """The events from the report rate command to the lighting command and its pause."""
+    start = next(i for i, line in enumerate(lines) if line.startswith("SET_FEATURE 00 01 "))
+    end = next(i for i in range(start, len(lines)) if lines[i].startswith("SET_FEATURE 00 0D "))
+    return lines[start:end + 2]
+
+
+class DesktopProgramTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.display = Display()
+        cls.runtime = tempfile.mkdtemp(prefix="gx508-e2e-run-")
+        os.chmod(cls.runtime, stat.S_IRWXU)
+        os.makedirs(ARGS.artifacts, exist_ok=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.display.close()
+        shutil.rmtree(cls.runtime, ignore_errors=True)
+
+    def start(self, language="EN"):
+        program = Program(self.display, self.runtime, language)
+        self.addCleanup(program.close)
+        return program
+
+    def test_window_follows_the_splash_and_does_what_the_user_asks(self):
+        program = self.start()
+        splash = png_size(os.path.join(program.folder, "Skins", "splash.png"))
+        shown = wait_for(program.windows, "the splash")
+        self.assertEqual([(w[3], w[4]) for w in shown], [splash])
+
+        window = wait_for(program.main_window, "the main window")
+        self.assertGreaterEqual(time.monotonic() - program.started, 2.9)
+        self.assertEqual(len(program.windows()), 1, "the splash has gone")
+        self.assertEqual((window[3], window[4]),
+                         png_size(os.path.join(program.folder, "Skins", "main.png")))
+
+        with self.subTest("a second copy ends at once and leaves the first alone"):
+            second = subprocess.run([program.binary, "--virtual-mouse"], env=program.env,
+                                    stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                                    timeout=WAIT)
+            self.assertEqual((second.returncode, second.stdout, second.stderr), (0, "", ""))
+            self.assertIsNone(program.process.poll())
+            self.assertIsNotNone(program.main_window())
+
+        with self.subTest("Apply sends the apply sequence"):
+            expected = self.expected_apply_trace(program)
+            before = len(program.output())
+            program.click(APPLY)
+            wait_for(lambda: any(l.startswith("SET_FEATURE 00 0D ")
+                                 for l in program.output()[before:]), "the lighting command")
+            wait_for(lambda: len(program.output()) > before and
+                     program.output()[-1] == "SLEEP 10", "the last pause")
+            events = apply_events(program.output()[before:])
+            self.assertEqual(events[-1], "SLEEP 10")
+            self.assertEqual(events, expected)
+
+        with self.subTest("a DPI notice shows the stage's DPI of the applied settings"):
+            with open(os.path.join(program.folder, "config0.bin"), "rb") as f:
+                applied = f.read()
+            stage3 = applied[1 + 16]
+            program.send("notice 2 3")
+            program.wait_for_line("BALLOON Info: Switch DPI into the third stage " +
+                                  dpi_text(stage3))
+
+        with self.subTest("keys that would close the window are swallowed"):
+            window = program.main_window()
+            run("xdotool", "windowfocus", "--sync", window[0], env=program.env, check=False)
+            run("xdotool", "key", "Escape", "Return", "space", "F1", "alt+F4", env=program.env)
+            program.send("notice 9 7")
+            program.wait_for_line("BALLOON Info: Switch to macro key7")
+            self.assertIsNone(program.process.poll())
+            self.assertIsNotNone(program.main_window())
+
+        with self.subTest("unplug hides the window, plug brings it back"):
+            program.send("unplug")
+            program.wait_for_line("BALLOON Warning: The system did not detect GX508 gaming mouse!")
+            wait_for(lambda: program.main_window() is None, "the window to hide")
+            program.send("plug")
+            program.wait_for_line("BALLOON Info: The system detect GX508 gaming mouse.")
+            wait_for(program.main_window, "the window to come back")
+
+        with self.subTest("Cancel after a slider change restores the value"):
+            program.click(AXIS_HEADER)
+            slider = X_SLIDER
+            shown = program.pixels(slider)
+            program.click((slider[0] + slider[2] - 2, slider[1] + 4))
+            changed = program.pixels(slider)
+            self.assertNotEqual(changed, shown)
+            program.click(CANCEL)
+            wait_for(lambda: program.pixels(slider) == shown, "the slider to show its old value")
+            before = len(program.output())
+            program.click(APPLY)
+            program.wait_for_line("SLEEP 10", before)
+            wait_for(lambda: any(l.startswith("SET_FEATURE 00 0D ")
+                                 for l in program.output()[before:]), "the lighting command")
+            sensitivity = next(l for l in program.output()[before:]
+                               if l.startswith("SET_FEATURE 00 0E "))
+            with open(os.path.join(program.folder, "config0.bin"), "rb") as f:
+                saved = f.read()
+            self.assertEqual(sensitivity.split()[3], "%02X" % ((saved[1 + 67] * 20) % 256))
+
+    def test_screenshots_in_english(self):
+        self.screenshots("EN")
+
+    def test_screenshots_in_simplified_chinese(self):
+        self.screenshots("CHS")
+
+    def screenshots(self, language):
+        """Both views with the button list and the axis panel open, a label highlighted."""
+        program = self.start(language)
+        wait_for(program.main_window, "the main window")
+        list_height = png_size(os.path.join(program.folder, "Skins", "ButtonAssignment",
+                                            "BK_ButtonAssignment.png"))[1]
+        program.click(ASSIGNMENT_HEADER)
+        program.click((AXIS_HEADER[0], AXIS_HEADER[1] + list_height))
+        program.click(BUTTON_4_LABEL)
+        name = language.lower()
+        program.grab(os.path.join(ARGS.artifacts, "main-top-%s.png" % name))
+        program.click(SIDE_VIEW_TAB)
+        program.grab(os.path.join(ARGS.artifacts, "main-side-%s.png" % name))
+
+    def expected_apply_trace(self, program):
+        """What gx508ctl's apply, the Apply button's sequence, sends for the same files."""
+        folder = tempfile.mkdtemp(prefix="gx508-e2e-ctl-")
+        self.addCleanup(shutil.rmtree, folder, True)
+        for name in os.listdir(program.folder):
+            if name.endswith((".bin", ".ini")):
+                shutil.copy(os.path.join(program.folder, name), folder)
+        traced = run(ARGS.ctl, "--folder", folder, "--virtual", "apply", "--trace").stdout
+        return apply_events(traced.splitlines())
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True, help="the gx508 executable")
+    parser.add_argument("--ctl", required=True, help="the gx508ctl executable")
+    parser.add_argument("--artifacts", required=True, help="where the screenshots go")
+    ARGS, rest = parser.parse_known_args()
+    for tool in ("Xvfb", "xdotool", "import"):
+        if shutil.which(tool) is None:
+            sys.exit("missing %s: run scripts/install-deps.sh" % tool)
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
