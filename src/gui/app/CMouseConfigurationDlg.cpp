@@ -1,6 +1,7 @@
 #include "gui/app/CMouseConfigurationDlg.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDialog>
@@ -262,7 +263,7 @@ void CMouseConfigurationDlg::onCancel() {
 
 void CMouseConfigurationDlg::onReset() {
     const Language language = m_state.texts.language();
-    QMessageBox question(QMessageBox::Warning, Q(m_state.texts[Text::Attention]),
+    QMessageBox question(QMessageBox::NoIcon, Q(m_state.texts[Text::Attention]),
                          Q(m_state.texts[Text::ResetToFactoryDefault]), QMessageBox::NoButton,
                          this);
     QPushButton* ok = question.addButton(Q(MainWindowTextOf(MainWindowText::Ok, language)),
@@ -397,6 +398,14 @@ void CMouseConfigurationDlg::mouseMoveEvent(QMouseEvent* event) {
 
 void CMouseConfigurationDlg::mouseReleaseEvent(QMouseEvent*) {
     m_dragOffset.reset();
+}
+
+// The desktop's close (its shortcut or a taskbar menu) does what the close button does: the
+// program lives on, and only the icon menu's "Exit" ends it.
+void CMouseConfigurationDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    m_mouseView->ClearHighlight();
+    hideToTray();
 }
 
 // Enter, Escape, Space and F1 never reach a control of this window, and while a device sequence

@@ -54,7 +54,9 @@ class CMouseConfigurationDlg : public QWidget {
     CBitmapBtn* cancelButton() const { return m_cancel; }
     CBitmapBtn* resetButton() const { return m_reset; }
     CBitmapBtn* closeButton() const { return m_close; }
+    CBitmapBtn* helpButton() const { return m_help; }
     CBusyOverlay* busyOverlay() const { return m_busy; }
+    CExMenu* helpMenu() const { return m_helpMenu; }
 
     // Message 11029: slider 2025 stores its position in block byte 67, 2026 in byte 68.
     void sensitivityReleased(int sliderId, int position);
@@ -78,6 +80,7 @@ class CMouseConfigurationDlg : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -21,6 +22,7 @@
 #include "gui/assign/CMouseView.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CDMarker.h"
+#include "gui/ui/CExMenu.h"
 #include "gui/ui/Skin.h"
 #include "platform/ProgramFolder.h"
 #include "support/TempFolder.h"
@@ -131,6 +133,7 @@ class CMouseConfigurationDlgTest : public QObject {
     void resetAsksThenRestoresTheDefaults();
     void lossHidesTheWindowAndClosesOurDialogs();
     void withoutNotificationAreaHidingMinimises();
+    void helpMenuOffersThePageTheUpdaterAndTheVersion();
 };
 
 void CMouseConfigurationDlgTest::startsClosedAndSizedToItsBackground() {
@@ -306,11 +309,15 @@ void CMouseConfigurationDlgTest::applyRunsOffTheWindowWhichTakesNoInputMeanwhile
     QVERIFY(p.window->isVisible());
     QCOMPARE(int{p.state.block.byte(block::kXSensitivity)}, 9);
     p.mouse.sendNotice(2, 1);
+    QSignalSpy exits(p.window.get(), &CMouseConfigurationDlg::exitRequested);
+    emit p.tray->exitRequested();
     QTest::qWait(300);
     QVERIFY(p.balloons.empty());
+    QCOMPARE(exits.count(), 0);
 
     p.pacer.setOpen(true);
     QTRY_VERIFY_WITH_TIMEOUT(!p.session->busy(), 30000);
+    QCOMPARE(exits.count(), 1);
     QVERIFY(!p.window->busyOverlay()->isVisible());
     QVERIFY(p.state.saved == p.state.block);
     QVERIFY(Sent(p.mouse, 0x01) && Sent(p.mouse, 0x0E) && Sent(p.mouse, 0x0D));
@@ -371,6 +378,37 @@ void CMouseConfigurationDlgTest::withoutNotificationAreaHidingMinimises() {
     QTest::mouseClick(without.window->closeButton(), Qt::LeftButton);
     QVERIFY(without.window->isVisible());
     QVERIFY(without.window->isMinimized());
+
+    // The desktop's own close request hides in the same way.
+    Program closed(true, false);
+    closed.window->show();
+    QVERIFY(!closed.window->close());
+    QVERIFY(closed.window->isVisible() && closed.window->isMinimized());
+}
+
+void CMouseConfigurationDlgTest::helpMenuOffersThePageTheUpdaterAndTheVersion() {
+    Program p;
+    p.window->show();
+    QSignalSpy exits(p.window.get(), &CMouseConfigurationDlg::exitRequested);
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    QTest::mouseClick(p.view().label(0), Qt::LeftButton);
+    QTest::mouseClick(p.window->helpButton(), Qt::LeftButton);
+    QCOMPARE(p.view().highlighted(), -1);
+
+    CExMenu* menu = p.window->helpMenu();
+    QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 30000);
+    QStringList items;
+    for (QAction* action : menu->actions()) {
+        items << menu->itemText(action);
+    }
+    QCOMPARE(items, (QStringList{QString::fromStdString(p.state.texts[Text::WebAddress]),
+                                 QStringLiteral("Update"), QStringLiteral("Version:1.3")}));
+    QCOMPARE(menu->commandOf(menu->actions().at(2)), std::nullopt);
+
+    // No updater in the program folder: the program does not end for nothing.
+    menu->actions().at(1)->trigger();
+    QCOMPARE(exits.count(), 0);
+    menu->close();
 }
 
 }  // namespace gx508
