@@ -308,7 +308,7 @@ void CMouseConfigurationDlg::onMouseArrived() {
     m_tray.addIcon();
     showStatusNotice({kNoticeArrived, 0});
     // Without a notification area there is no icon to restore the window from.
-    if (!m_tray.available()) {
+    if (!m_tray.available() && !isVisible()) {
         restoreFromTray();
     }
 }

@@ -45,7 +45,4 @@ inline constexpr QPoint kLogo{20, 32};
 inline constexpr QPoint kLeftColumn{20, 107};
 inline constexpr QPoint kSmallLogo{40, 525};
 
-// Client area of the settings panel, which draws itself.
-inline constexpr QRect kSettingsPanel{735, 32, 260, 561};
-
 }  // namespace gx508::layout
