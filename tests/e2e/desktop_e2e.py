@@ -173,6 +173,21 @@ class Program:
         with open(path, "rb") as f:
             return f.read()
 
+    def settled(self, crop=None):
+        """The pixels once two looks a moment apart agree (the window has done its painting)."""
+        window = wait_for(self.main_window, "the main window")
+        crop = crop or (0, 0, window[3], window[4])
+        last = [self.pixels(crop)]
+
+        def steady():
+            time.sleep(0.3)
+            now = self.pixels(crop)
+            same = now == last[0]
+            last[0] = now
+            return same
+        wait_for(steady, "the window to finish painting")
+        return last[0]
+
     def close(self):
         if self.process.poll() is None:
             self.process.kill()
@@ -273,12 +288,13 @@ class DesktopProgramTest(unittest.TestCase):
             wait_for(program.main_window, "the window to come back")
 
         with self.subTest("Cancel after a slider change restores the value"):
-            program.click(AXIS_HEADER)
             slider = X_SLIDER
-            shown = program.pixels(slider)
+            closed = program.pixels(slider)
+            program.click(AXIS_HEADER)
+            wait_for(lambda: program.pixels(slider) != closed, "the axis panel to open")
+            shown = program.settled(slider)
             program.click((slider[0] + slider[2] - 2, slider[1] + 4))
-            changed = program.pixels(slider)
-            self.assertNotEqual(changed, shown)
+            wait_for(lambda: program.pixels(slider) != shown, "the slider to move")
             program.click(CANCEL)
             wait_for(lambda: program.pixels(slider) == shown, "the slider to show its old value")
             before = len(program.output())
@@ -305,11 +321,15 @@ class DesktopProgramTest(unittest.TestCase):
         list_height = png_size(os.path.join(program.folder, "Skins", "ButtonAssignment",
                                             "BK_ButtonAssignment.png"))[1]
         program.click(ASSIGNMENT_HEADER)
+        program.settled()
         program.click((AXIS_HEADER[0], AXIS_HEADER[1] + list_height))
+        program.settled()
         program.click(BUTTON_4_LABEL)
+        program.settled()
         name = language.lower()
         program.grab(os.path.join(ARGS.artifacts, "main-top-%s.png" % name))
         program.click(SIDE_VIEW_TAB)
+        program.settled()
         program.grab(os.path.join(ARGS.artifacts, "main-side-%s.png" % name))
 
     def expected_apply_trace(self, program):
