@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
@@ -107,6 +108,9 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
     }
     connectSession();
     qApp->installEventFilter(this);
+    if (m_session.accessDenied()) {
+        QTimer::singleShot(0, this, &CMouseConfigurationDlg::warnInaccessible);
+    }
 }
 
 CMouseConfigurationDlg::~CMouseConfigurationDlg() {
@@ -177,6 +181,10 @@ void CMouseConfigurationDlg::connectSession() {
     connect(&m_session, &MouseSession::busyChanged, this, &CMouseConfigurationDlg::onBusyChanged);
     connect(&m_session, &MouseSession::defaultsRestored, this,
             &CMouseConfigurationDlg::onDefaultsRestored);
+    connect(&m_session, &MouseSession::sequenceFailed, this,
+            &CMouseConfigurationDlg::warnApplyFailed);
+    connect(&m_session, &MouseSession::mouseInaccessible, this,
+            &CMouseConfigurationDlg::warnInaccessible);
     connect(&m_tray, &TrayNotifier::restoreRequested, this,
             &CMouseConfigurationDlg::restoreFromTray);
     connect(&m_tray, &TrayNotifier::exitRequested, this, &CMouseConfigurationDlg::onExitRequested);
@@ -320,6 +328,25 @@ void CMouseConfigurationDlg::onMouseGone(bool lost) {
         m_tray.removeIconAfterBalloon();
     }
     hide();
+}
+
+void CMouseConfigurationDlg::warnApplyFailed() {
+    const Language language = m_state.texts.language();
+    m_tray.showBalloon({std::string(MainWindowTextOf(MainWindowText::Warning, language)),
+                        std::string(MainWindowTextOf(MainWindowText::ApplyFailed, language)),
+                        kNoticeBalloonMs});
+}
+
+// Without access the program could only wait hidden, so it says why, once per search that hit
+// the refusal, in a box of its own (the main window is hidden then).
+void CMouseConfigurationDlg::warnInaccessible() {
+    const Language language = m_state.texts.language();
+    auto* box = new QMessageBox(QMessageBox::Warning, Q(m_state.texts[Text::Attention]),
+                                Q(MainWindowTextOf(MainWindowText::MouseInaccessible, language)),
+                                QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(QStringLiteral("mouseInaccessible"));
+    box->open();
 }
 
 void CMouseConfigurationDlg::closeOwnDialogs() {

@@ -98,6 +98,8 @@ class CMouseConfigurationDlg : public QWidget {
     void onHelpCommand(int command);
     void onMouseArrived();
     void onMouseGone(bool lost);
+    void warnApplyFailed();
+    void warnInaccessible();
     void onBusyChanged(bool busy);
     void onDefaultsRestored();
     void onExitRequested();

@@ -62,10 +62,11 @@ void MouseSession::run(std::function<Status(CommandChannel&, bool)> sequence, bo
 
 void MouseSession::finish(const Status& status, bool restoring) {
     m_worker.join();
+    emit busyChanged(false);
     if (!status) {
         m_state.log.Write(status.message());
+        emit sequenceFailed();
     }
-    emit busyChanged(false);
     if (restoring) {
         emit defaultsRestored();
     }
@@ -91,6 +92,9 @@ void MouseSession::deviceArrived() {
             emit mouseArrived();
         } else {
             emit arrivalFailed();
+            if (accessDenied()) {
+                emit mouseInaccessible();
+            }
         }
     });
 }

@@ -38,6 +38,8 @@ class MouseSession : public QObject {
 
     bool connected() const { return m_link.connected(); }
     bool busy() const { return m_worker.joinable(); }
+    // The last search found the mouse but was refused access to it.
+    bool accessDenied() const { return m_link.lastOpenError() == OpenError::PermissionDenied; }
 
     // Apply button: applies and saves the block when connected. Nothing when busy.
     void apply();
@@ -59,6 +61,11 @@ class MouseSession : public QObject {
     void busyChanged(bool busy);
     // A Restore defaults sequence has ended and the block holds the defaults.
     void defaultsRestored();
+    // An Apply or Restore defaults sequence did not reach the mouse whole, or a file was not
+    // written; the sequence still ran to its end.
+    void sequenceFailed();
+    // A search found the mouse but the system refused to open it (no access to its nodes).
+    void mouseInaccessible();
 
   private:
     void run(std::function<Status(CommandChannel&, bool connected)> sequence, bool restoring);

@@ -134,6 +134,7 @@ class CMouseConfigurationDlgTest : public QObject {
     void lossHidesTheWindowAndClosesOurDialogs();
     void withoutNotificationAreaHidingMinimises();
     void helpMenuOffersThePageTheUpdaterAndTheVersion();
+    void failuresReachTheUser();
 };
 
 void CMouseConfigurationDlgTest::startsClosedAndSizedToItsBackground() {
@@ -409,6 +410,33 @@ void CMouseConfigurationDlgTest::helpMenuOffersThePageTheUpdaterAndTheVersion() 
     menu->actions().at(1)->trigger();
     QCOMPARE(exits.count(), 0);
     menu->close();
+}
+
+void CMouseConfigurationDlgTest::failuresReachTheUser() {
+    Program p;
+    p.window->show();
+    QSignalSpy failed(p.session.get(), &MouseSession::sequenceFailed);
+    p.mouse.unplugAfterReports(10);
+    p.session->apply();
+    QVERIFY(failed.wait(30000));
+    QCOMPARE(p.balloons.back(),
+             (Balloon{"Warning",
+                      "The settings did not fully reach the mouse. Check its cable and apply them "
+                      "again.",
+                      5000}));
+
+    // A mouse the system does not let us open is explained, not waited for in silence.
+    p.session->deviceRemoved();
+    p.mouse.replug();
+    p.mouse.setOpenDenied(true);
+    p.session->deviceArrived();
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) != nullptr, 10000);
+    QCOMPARE(box->objectName(), QStringLiteral("mouseInaccessible"));
+    QVERIFY(box->text().contains(QStringLiteral("70-gx508.rules")));
+    box->close();
+    QVERIFY(!p.window->isVisible());
 }
 
 }  // namespace gx508
