@@ -8,7 +8,7 @@
 
 #include "core/device/VirtualMouse.h"
 #include "core/device/WireTrace.h"
-#include "core/i18n/FontSpec.h"
+#include "core/i18n/FontRule.h"
 #include "core/store/SettingsFiles.h"
 #include "core/store/SharedState.h"
 #include "gui/app/CDlgSplash.h"

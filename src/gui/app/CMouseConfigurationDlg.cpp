@@ -17,7 +17,7 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "core/i18n/FontSpec.h"
+#include "core/i18n/FontRule.h"
 #include "core/i18n/MainWindowTexts.h"
 #include "core/i18n/StatusNotice.h"
 #include "gui/app/CBusyOverlay.h"

@@ -9,7 +9,7 @@ namespace gx508 {
 std::string_view FontFace(std::string_view code);
 
 // A font as the main window asks for it; the toolkit maps the face to an installed family.
-struct FontSpec {
+struct FontRule {
     enum class CharSet { Default, Ansi };
 
     std::string_view face;
@@ -25,10 +25,10 @@ inline constexpr int kSwissFamily = 0x20;
 
 // The main window's text font: height 13, weight 400, the face of the code; "CHT" asks for the
 // ANSI character set, every other code for the default one.
-FontSpec MainTextFont(std::string_view code);
+FontRule MainTextFont(std::string_view code);
 
 // The main window's second font: height 13, weight unspecified, default character set, the
 // face of the code.
-FontSpec MainSecondFont(std::string_view code);
+FontRule MainSecondFont(std::string_view code);
 
 }  // namespace gx508

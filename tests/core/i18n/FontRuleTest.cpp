@@ -1,4 +1,4 @@
-#include "core/i18n/FontSpec.h"
+#include "core/i18n/FontRule.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace gx508 {
 namespace {
 
-TEST(FontSpecTest, ChineseCodesTakeHeitiEveryOtherCodeArial) {
+TEST(FontRuleTest, ChineseCodesTakeHeitiEveryOtherCodeArial) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"CHS", "黑体"}, {"CHT", "黑体"},  {"EN", "Arial"},
         {"DE", "Arial"}, {"chs", "Arial"}, {"", "Arial"},
@@ -17,26 +17,26 @@ TEST(FontSpecTest, ChineseCodesTakeHeitiEveryOtherCodeArial) {
     }
 }
 
-TEST(FontSpecTest, MainTextFontAsksForAnsiOnlyInTraditionalChinese) {
-    const FontSpec cht = MainTextFont("CHT");
+TEST(FontRuleTest, MainTextFontAsksForAnsiOnlyInTraditionalChinese) {
+    const FontRule cht = MainTextFont("CHT");
     EXPECT_EQ(cht.face, "黑体");
     EXPECT_EQ(cht.height, 13);
     EXPECT_EQ(cht.weight, 400);
     EXPECT_EQ(cht.pitchAndFamily, 0x20);
-    EXPECT_EQ(cht.charSet, FontSpec::CharSet::Ansi);
+    EXPECT_EQ(cht.charSet, FontRule::CharSet::Ansi);
 
-    EXPECT_EQ(MainTextFont("CHS").charSet, FontSpec::CharSet::Default);
-    EXPECT_EQ(MainTextFont("cht").charSet, FontSpec::CharSet::Default);
+    EXPECT_EQ(MainTextFont("CHS").charSet, FontRule::CharSet::Default);
+    EXPECT_EQ(MainTextFont("cht").charSet, FontRule::CharSet::Default);
     EXPECT_EQ(MainTextFont("cht").face, "Arial");
 }
 
-TEST(FontSpecTest, MainSecondFontLeavesTheWeightUnspecified) {
-    const FontSpec cht = MainSecondFont("CHT");
+TEST(FontRuleTest, MainSecondFontLeavesTheWeightUnspecified) {
+    const FontRule cht = MainSecondFont("CHT");
     EXPECT_EQ(cht.face, "黑体");
     EXPECT_EQ(cht.height, 13);
     EXPECT_EQ(cht.weight, 0);
     EXPECT_EQ(cht.pitchAndFamily, 0x20);
-    EXPECT_EQ(cht.charSet, FontSpec::CharSet::Default);
+    EXPECT_EQ(cht.charSet, FontRule::CharSet::Default);
     EXPECT_EQ(MainSecondFont("DE").face, "Arial");
 }
 

@@ -1,4 +1,4 @@
-#include "core/i18n/FontSpec.h"
+#include "core/i18n/FontRule.h"
 
 #include "core/i18n/Language.h"
 
@@ -9,14 +9,14 @@ std::string_view FontFace(std::string_view code) {
     return language == Language::Chs || language == Language::Cht ? "黑体" : "Arial";
 }
 
-FontSpec MainTextFont(std::string_view code) {
-    const FontSpec::CharSet charSet =
-        LanguageOf(code) == Language::Cht ? FontSpec::CharSet::Ansi : FontSpec::CharSet::Default;
+FontRule MainTextFont(std::string_view code) {
+    const FontRule::CharSet charSet =
+        LanguageOf(code) == Language::Cht ? FontRule::CharSet::Ansi : FontRule::CharSet::Default;
     return {FontFace(code), kMainFontHeight, kNormalWeight, kSwissFamily, charSet};
 }
 
-FontSpec MainSecondFont(std::string_view code) {
-    return {FontFace(code), kMainFontHeight, 0, kSwissFamily, FontSpec::CharSet::Default};
+FontRule MainSecondFont(std::string_view code) {
+    return {FontFace(code), kMainFontHeight, 0, kSwissFamily, FontRule::CharSet::Default};
 }
 
 }  // namespace gx508
