@@ -18,18 +18,11 @@
 #include "gui/app/TrayNotifier.h"
 #include "gui/app/VirtualMouseConsole.h"
 #include "gui/ui/FontMap.h"
+#include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
 #include "platform/HidapiBackend.h"
 
 namespace gx508 {
-
-namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 CMouseConfigurationApp::CMouseConfigurationApp(DeviceMode mode) : m_mode(mode) {}
 
@@ -72,8 +65,9 @@ void CMouseConfigurationApp::startMainWindow() {
 
     const LanguageTable& texts = m_state->texts;
     m_tray = std::make_unique<TrayNotifier>(
-        CMouseConfigurationDlg::programIcon(*m_skin), Q(texts[Text::Gx508GamingMouse]),
-        Q(texts[Text::Exit]), mappedFont(Q(FontFace(m_state->languageCode)), kMainFontHeight));
+        CMouseConfigurationDlg::programIcon(*m_skin), qText(texts[Text::Gx508GamingMouse]),
+        qText(texts[Text::Exit]),
+        mappedFont(qText(FontFace(m_state->languageCode)), kMainFontHeight));
     if (m_mode == DeviceMode::Virtual) {
         m_tray->setEcho([this](const Balloon& balloon) {
             m_console.writeLine("BALLOON " + balloon.title + ": " + balloon.text);

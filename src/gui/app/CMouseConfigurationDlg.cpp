@@ -30,6 +30,7 @@
 #include "gui/ui/CDMarker.h"
 #include "gui/ui/CExMenu.h"
 #include "gui/ui/FontMap.h"
+#include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
 #include "gui/ui/SkinFiles.h"
 
@@ -43,10 +44,6 @@ constexpr int kWebPageCommand = 1001;
 constexpr int kUpdateCommand = 1002;
 constexpr int kVersionCommand = 1003;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool IsSwallowedKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
            key == Qt::Key_Space || key == Qt::Key_F1;
@@ -57,7 +54,7 @@ bool IsSwallowedKey(int key) {
 QIcon CMouseConfigurationDlg::programIcon(const Skin& skin) {
     QIcon icon;
     for (std::string_view name : kIconFiles) {
-        const QImage image = skin.image(Q(name));
+        const QImage image = skin.image(qText(name));
         if (!image.isNull()) {
             icon.addPixmap(QPixmap::fromImage(image));
         }
@@ -75,7 +72,7 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
     setWindowIcon(programIcon(skin));
     setWindowTitle(QString::fromUtf8(kTitle));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const QString fontFace = Q(FontFace(state.languageCode));
+    const QString fontFace = qText(FontFace(state.languageCode));
     m_font = mappedFont(fontFace, kMainFontHeight);
     const QImage background = skin.image(u"/skins/main.png");
     setFixedSize(background.isNull() ? layout::kFallbackWindowSize : background.size());
@@ -137,15 +134,17 @@ void CMouseConfigurationDlg::createCommandButtons(const QString& fontFace) {
     m_close = makeButton(layout::kCloseButton, {}, u"button-close-normal.png",
                          u"button-close-over.png", u"button-close-over.png");
     m_profile =
-        makeButton(layout::kProfileButton, Q(texts[Text::Config]), u"button-config-normal.png",
+        makeButton(layout::kProfileButton, qText(texts[Text::Config]), u"button-config-normal.png",
                    u"button-config-over.png", u"button-config-leave.png");
-    m_reset = makeButton(layout::kResetButton, Q(texts[Text::Reset]), u"button-cancel-normal.png",
-                         u"button-cancel-over.png", u"button-cancel-leave.png");
-    m_cancel =
-        makeButton(layout::kCancelButton, Q(texts[Text::Cancel]), u"button-cancel-normal.png",
+    m_reset =
+        makeButton(layout::kResetButton, qText(texts[Text::Reset]), u"button-cancel-normal.png",
                    u"button-cancel-over.png", u"button-cancel-leave.png");
-    m_apply = makeButton(layout::kApplyButton, Q(texts[Text::Apply]), u"button-cancel-normal.png",
-                         u"button-cancel-over.png", u"button-cancel-leave.png");
+    m_cancel =
+        makeButton(layout::kCancelButton, qText(texts[Text::Cancel]), u"button-cancel-normal.png",
+                   u"button-cancel-over.png", u"button-cancel-leave.png");
+    m_apply =
+        makeButton(layout::kApplyButton, qText(texts[Text::Apply]), u"button-cancel-normal.png",
+                   u"button-cancel-over.png", u"button-cancel-leave.png");
 
     connect(m_help, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::onHelp);
     connect(m_minimise, &CBitmapBtn::clicked, this, [this] {
@@ -165,10 +164,10 @@ void CMouseConfigurationDlg::createHelpMenu() {
     const Language language = m_state.texts.language();
     m_helpMenu = new CExMenu(m_font, this);
     m_helpMenu->setItemWidth(kHelpMenuItemWidth);
-    m_helpMenu->appendItem(kWebPageCommand, Q(m_state.texts[Text::WebAddress]));
-    m_helpMenu->appendItem(kUpdateCommand, Q(m_state.texts[Text::Update]));
-    m_helpMenu->appendItem(kVersionCommand, Q(MainWindowTextOf(MainWindowText::Version, language)),
-                           true);
+    m_helpMenu->appendItem(kWebPageCommand, qText(m_state.texts[Text::WebAddress]));
+    m_helpMenu->appendItem(kUpdateCommand, qText(m_state.texts[Text::Update]));
+    m_helpMenu->appendItem(kVersionCommand,
+                           qText(MainWindowTextOf(MainWindowText::Version, language)), true);
     connect(m_helpMenu, &CExMenu::commandChosen, this, &CMouseConfigurationDlg::onHelpCommand);
 }
 
@@ -271,12 +270,12 @@ void CMouseConfigurationDlg::onCancel() {
 
 void CMouseConfigurationDlg::onReset() {
     const Language language = m_state.texts.language();
-    QMessageBox question(QMessageBox::NoIcon, Q(m_state.texts[Text::Attention]),
-                         Q(m_state.texts[Text::ResetToFactoryDefault]), QMessageBox::NoButton,
+    QMessageBox question(QMessageBox::NoIcon, qText(m_state.texts[Text::Attention]),
+                         qText(m_state.texts[Text::ResetToFactoryDefault]), QMessageBox::NoButton,
                          this);
-    QPushButton* ok = question.addButton(Q(MainWindowTextOf(MainWindowText::Ok, language)),
+    QPushButton* ok = question.addButton(qText(MainWindowTextOf(MainWindowText::Ok, language)),
                                          QMessageBox::AcceptRole);
-    question.addButton(Q(m_state.texts[Text::Cancel]), QMessageBox::RejectRole);
+    question.addButton(qText(m_state.texts[Text::Cancel]), QMessageBox::RejectRole);
     question.setDefaultButton(ok);
     question.exec();
     if (question.clickedButton() != ok) {
@@ -301,7 +300,7 @@ void CMouseConfigurationDlg::onHelp() {
 
 void CMouseConfigurationDlg::onHelpCommand(int command) {
     if (command == kWebPageCommand) {
-        QDesktopServices::openUrl(QUrl(Q(m_state.texts[Text::WebAddress])));
+        QDesktopServices::openUrl(QUrl(qText(m_state.texts[Text::WebAddress])));
     } else if (command == kUpdateCommand) {
         const std::filesystem::path updater = m_state.paths.folder / "Update" / "Update";
         if (QProcess::startDetached(QString::fromStdString(updater.string()), {})) {
@@ -341,9 +340,9 @@ void CMouseConfigurationDlg::warnApplyFailed() {
 // the refusal, in a box of its own (the main window is hidden then).
 void CMouseConfigurationDlg::warnInaccessible() {
     const Language language = m_state.texts.language();
-    auto* box = new QMessageBox(QMessageBox::Warning, Q(m_state.texts[Text::Attention]),
-                                Q(MainWindowTextOf(MainWindowText::MouseInaccessible, language)),
-                                QMessageBox::Ok);
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, qText(m_state.texts[Text::Attention]),
+        qText(MainWindowTextOf(MainWindowText::MouseInaccessible, language)), QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setObjectName(QStringLiteral("mouseInaccessible"));
     box->open();

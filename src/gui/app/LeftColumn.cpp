@@ -6,6 +6,7 @@
 #include "gui/app/MainWindowLayout.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CDMarker.h"
+#include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
 
 namespace gx508 {
@@ -15,10 +16,6 @@ namespace {
 constexpr int kHeaderTextHeight = 13;
 // Used when the list's background cannot be read: the height the panel's rows need.
 constexpr int kFallbackListHeight = 174;
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 CBitmapBtn* MakeHeader(QWidget& window, const Skin& skin, const QString& text, const QRect& rect,
                        QStringView image, const QString& fontFace) {
@@ -47,13 +44,13 @@ LeftColumn::LeftColumn(QWidget& window, const Skin& skin, const LanguageTable& t
       m_window(window),
       m_skin(skin),
       m_texts(texts),
-      m_assignment(MakeHeader(window, skin, Q(texts[Text::ButtonAssignment]),
+      m_assignment(MakeHeader(window, skin, qText(texts[Text::ButtonAssignment]),
                               layout::kAssignmentHeader, u"\\skins\\ItemBK.png", fontFace)),
-      m_macro(MakeHeader(window, skin, Q(texts[Text::MacroManager]), layout::kMacroHeader,
+      m_macro(MakeHeader(window, skin, qText(texts[Text::MacroManager]), layout::kMacroHeader,
                          u"\\skins\\MacroManagementBK.png", fontFace)),
-      m_gun(MakeHeader(window, skin, Q(texts[Text::GunManager]), layout::kGunHeader,
+      m_gun(MakeHeader(window, skin, qText(texts[Text::GunManager]), layout::kGunHeader,
                        u"\\skins\\ItemBK.png", fontFace)),
-      m_axis(MakeHeader(window, skin, Q(texts[Text::AxisSensitivity]), layout::kAxisHeader,
+      m_axis(MakeHeader(window, skin, qText(texts[Text::AxisSensitivity]), layout::kAxisHeader,
                         u"\\skins\\ItemBK.png", fontFace)),
       m_x(MakeSlider(window, skin.loadBitmap(u"\\skins\\StageSlider\\1.png"),
                      skin.loadBitmap(u"\\skins\\StageSlider\\10.png"))),
@@ -107,8 +104,8 @@ void LeftColumn::paintAxisPanel(QPainter& painter) const {
     constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     const int textLeft = left + layout::kSliderLeftOffset;
     const int textWidth = layout::kAxisTextRight - textLeft;
-    painter.drawText(QRect(textLeft, t + 5, textWidth, 20), kFlags, Q(m_texts[Text::XAxis]));
-    painter.drawText(QRect(textLeft, t + 50, textWidth, 20), kFlags, Q(m_texts[Text::YAxis]));
+    painter.drawText(QRect(textLeft, t + 5, textWidth, 20), kFlags, qText(m_texts[Text::XAxis]));
+    painter.drawText(QRect(textLeft, t + 50, textWidth, 20), kFlags, qText(m_texts[Text::YAxis]));
     for (int mark = 0; mark < layout::kScaleMarks; ++mark) {
         const int markLeft = layout::kScaleFirstLeft + layout::kScaleStep * mark;
         const int width = layout::kAxisTextRight - markLeft;

@@ -5,6 +5,7 @@
 
 #include "core/assign/MouseViewLayout.h"
 #include "gui/ui/CBitmapBtn.h"
+#include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
 
 namespace gx508 {
@@ -27,10 +28,6 @@ QPoint LabelPosition(int row) {
     return QPoint(120, 154 + kRowPitch * row);
 }
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CMouseView::CMouseView(QWidget& window, const Skin& skin, const LanguageTable& texts,
@@ -40,7 +37,7 @@ CMouseView::CMouseView(QWidget& window, const Skin& skin, const LanguageTable& t
     const QPixmap tabOver = skin.loadBitmap(u"\\skins\\button-mouse-over.png");
     const QPixmap tabLeave = skin.loadBitmap(u"\\skins\\button-mouse-leave.png");
     for (std::size_t k = 0; k < m_tabs.size(); ++k) {
-        auto* tab = new CBitmapBtn(Q(texts[kTabTexts[k]]), kTabRects[k], &window);
+        auto* tab = new CBitmapBtn(qText(texts[kTabTexts[k]]), kTabRects[k], &window);
         tab->setImages(QRect(QPoint(0, 0), kTabRects[k].size()), tabNormal, tabOver, tabLeave,
                        tabNormal);
         tab->setTextAlignment(ButtonTextAlignment::Centre);
@@ -157,16 +154,16 @@ void CMouseView::onLabelClicked(int button) {
 void CMouseView::paintMouseView(QPainter& painter) const {
     m_skin.draw(painter, u"Skins\\BK_MainMid.png", kViewArea.left(), kViewArea.top());
     const MouseViewPicture* picture = MouseViewPictureOf(m_view);
-    m_skin.draw(painter, Q(picture->base), picture->x, picture->y);
+    m_skin.draw(painter, qText(picture->base), picture->x, picture->y);
     for (const ButtonOverlay& overlay : picture->overlays) {
         if (overlay.button == m_highlighted) {
-            m_skin.draw(painter, Q(overlay.image) + QStringLiteral("-over.png"), overlay.x,
+            m_skin.draw(painter, qText(overlay.image) + QStringLiteral("-over.png"), overlay.x,
                         overlay.y);
         }
     }
     for (const ButtonOverlay& overlay : picture->overlays) {
         if (overlay.button != m_highlighted) {
-            m_skin.draw(painter, Q(overlay.image) + QStringLiteral("-normal.png"), overlay.x,
+            m_skin.draw(painter, qText(overlay.image) + QStringLiteral("-normal.png"), overlay.x,
                         overlay.y);
         }
     }
@@ -179,7 +176,7 @@ void CMouseView::paintPanel(QPainter& painter) const {
                 kPanelArea.left(), kPanelArea.top());
     for (int row = 0; row < PanelRowCount(m_panelMode); ++row) {
         painter.drawText(CaptionBox(row), Qt::AlignCenter | Qt::TextSingleLine,
-                         Q(ButtonCaption(m_texts, PanelCaptionNumber(m_panelMode, row))));
+                         qText(ButtonCaption(m_texts, PanelCaptionNumber(m_panelMode, row))));
     }
 }
 
