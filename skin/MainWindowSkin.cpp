@@ -188,20 +188,25 @@ QImage dropdown(Look look) {
     return image;
 }
 
-// The panel under the "Button Assignment" header with one slot per row of its view.
-QImage assignmentPanel(int rows) {
-    QImage image = canvas(QSize(242, 174));
-    {
-        QPainter painter(&image);
-        smooth(painter);
-        columnPanel(painter, QRectF(0, 0, 242, 174), 5, false);
-    }
+// A panel that opens under a header of the left column, shaded where the header casts its
+// shadow.
+QImage shadedColumnPanel(int height, int shadeHeight) {
+    QImage image = canvas(QSize(242, height));
     QPainter painter(&image);
     smooth(painter);
-    QLinearGradient shade(0, 0, 0, 12);
+    columnPanel(painter, QRectF(0, 0, 242, height), 5, false);
+    QLinearGradient shade(0, 0, 0, shadeHeight);
     shade.setColorAt(0, QColor(0, 0, 0, 120));
     shade.setColorAt(1, QColor(0, 0, 0, 0));
-    painter.fillRect(QRectF(1, 0, 240, 12), shade);
+    painter.fillRect(QRectF(1, 0, 240, shadeHeight), shade);
+    return image;
+}
+
+// The panel under the "Button Assignment" header with one slot per row of its view.
+QImage assignmentPanel(int rows) {
+    QImage image = shadedColumnPanel(174, 12);
+    QPainter painter(&image);
+    smooth(painter);
     redRule(painter, QPointF(14, 14.5), QPointF(228, 14.5), 0.35);
     for (int r = 0; r < rows; ++r) {
         const qreal top = 27 + 20 * r;
@@ -221,18 +226,9 @@ QImage assignmentPanel(int rows) {
 }
 
 QImage axisPanel() {
-    QImage image = canvas(QSize(242, 106));
-    {
-        QPainter painter(&image);
-        smooth(painter);
-        columnPanel(painter, QRectF(0, 0, 242, 106), 5, false);
-    }
+    QImage image = shadedColumnPanel(106, 10);
     QPainter painter(&image);
     smooth(painter);
-    QLinearGradient shade(0, 0, 0, 10);
-    shade.setColorAt(0, QColor(0, 0, 0, 120));
-    shade.setColorAt(1, QColor(0, 0, 0, 0));
-    painter.fillRect(QRectF(1, 0, 240, 10), shade);
     for (int row = 0; row < 2; ++row) {
         const qreal top = row * 45;
         painter.fillRect(QRectF(8, top + 10, 4, 10), kRedBright);

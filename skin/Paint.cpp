@@ -279,33 +279,26 @@ void windowFrame(QImage& image) {
 
 void buttonPlate(QPainter& painter, const QRectF& rect, Look look, qreal radius) {
     const QPainterPath body = rounded(rect.adjusted(0.5, 0.5, -0.5, -0.5), radius);
+    const QRectF topLine(rect.left() + radius, rect.top() + 1.5, rect.width() - 2 * radius, 1);
+    const QRectF bottomLine(rect.left() + radius + 2, rect.bottom() - 2,
+                            rect.width() - 2 * radius - 4, 1);
     switch (look) {
         case Look::Normal:
             fillVertical(painter, body, QColor(48, 46, 52), QColor(26, 25, 29));
             painter.strokePath(body, QPen(QColor(70, 66, 74), 1));
-            painter.fillRect(
-                QRectF(rect.left() + radius, rect.top() + 1.5, rect.width() - 2 * radius, 1),
-                QColor(255, 255, 255, 28));
-            painter.fillRect(QRectF(rect.left() + radius + 2, rect.bottom() - 2,
-                                    rect.width() - 2 * radius - 4, 1),
-                             withAlpha(kRed, 170));
+            painter.fillRect(topLine, QColor(255, 255, 255, 28));
+            painter.fillRect(bottomLine, withAlpha(kRed, 170));
             break;
         case Look::Hover:
             fillVertical(painter, body, QColor(112, 20, 28), QColor(58, 10, 14));
             painter.strokePath(body, QPen(kRedBright, 1));
-            painter.fillRect(
-                QRectF(rect.left() + radius, rect.top() + 1.5, rect.width() - 2 * radius, 1),
-                QColor(255, 150, 150, 70));
-            painter.fillRect(QRectF(rect.left() + radius + 2, rect.bottom() - 2,
-                                    rect.width() - 2 * radius - 4, 1),
-                             withAlpha(kRedHot, 230));
+            painter.fillRect(topLine, QColor(255, 150, 150, 70));
+            painter.fillRect(bottomLine, withAlpha(kRedHot, 230));
             break;
         case Look::Pressed:
             fillVertical(painter, body, QColor(92, 12, 18), QColor(160, 20, 30));
             painter.strokePath(body, QPen(kRedHot, 1));
-            painter.fillRect(
-                QRectF(rect.left() + radius, rect.top() + 1.5, rect.width() - 2 * radius, 1),
-                QColor(0, 0, 0, 90));
+            painter.fillRect(topLine, QColor(0, 0, 0, 90));
             break;
     }
 }
