@@ -10,6 +10,7 @@
 #include "DialogScenes.h"
 #include "Families.h"
 #include "Paint.h"
+#include "gui/ui/QtText.h"
 #include "gui/ui/SkinFiles.h"
 
 namespace gx508::skin {
@@ -19,10 +20,6 @@ namespace {
 constexpr int kSheetWidth = 2200;
 constexpr int kGap = 16;
 constexpr int kLabelHeight = 16;
-
-QString text(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 void label(QPainter& painter, const QRect& box, const QString& caption, int pixelSize = 12,
            int flags = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -210,8 +207,8 @@ QImage contactSheet(const QString& skinsFolder) {
     std::vector<Tile> files;
     for (const SkinFile& file : kSkinFiles) {
         files.push_back(
-            {QStringLiteral("%1  %2x%3").arg(text(file.name)).arg(file.width).arg(file.height),
-             skin.image(text(file.name))});
+            {QStringLiteral("%1  %2x%3").arg(qText(file.name)).arg(file.width).arg(file.height),
+             skin.image(qText(file.name))});
     }
 
     // Flow the tiles into rows: scenes first, then every file in list order.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "gui/ui/QtText.h"
 #include "gui/ui/SkinFiles.h"
 
 namespace gx508::skin {
@@ -27,10 +28,6 @@ bool isOpaque(const QImage& image) {
     return true;
 }
 
-QString text(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 }  // namespace
 
 SkinWriter::SkinWriter(QString folder) : m_folder(std::move(folder)) {}
@@ -39,18 +36,18 @@ void SkinWriter::write(std::string_view name, const QImage& image) {
     const auto* listed = std::find_if(kSkinFiles.begin(), kSkinFiles.end(),
                                       [name](const SkinFile& file) { return file.name == name; });
     if (listed == kSkinFiles.end()) {
-        m_problems << QStringLiteral("%1 is not in the skin file list").arg(text(name));
+        m_problems << QStringLiteral("%1 is not in the skin file list").arg(qText(name));
         return;
     }
     if (image.width() != listed->width || image.height() != listed->height) {
         m_problems << QStringLiteral("%1 is %2 x %3, listed as %4 x %5")
-                          .arg(text(name))
+                          .arg(qText(name))
                           .arg(image.width())
                           .arg(image.height())
                           .arg(listed->width)
                           .arg(listed->height);
     }
-    const QString path = m_folder + QLatin1Char('/') + text(name);
+    const QString path = m_folder + QLatin1Char('/') + qText(name);
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QImage stored = isOpaque(image) ? image.convertToFormat(QImage::Format_RGB32)
                                           : image.convertToFormat(QImage::Format_ARGB32);
@@ -64,7 +61,7 @@ QStringList SkinWriter::problems() const {
     QStringList all = m_problems;
     for (const SkinFile& file : kSkinFiles) {
         if (m_written.count(file.name) == 0) {
-            all << QStringLiteral("%1 was not drawn").arg(text(file.name));
+            all << QStringLiteral("%1 was not drawn").arg(qText(file.name));
         }
     }
     return all;

@@ -7,15 +7,12 @@
 
 #include <algorithm>
 
+#include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
 
 // Checks the skin the build generated into the program folder against the list of skin files.
 namespace gx508 {
 namespace {
-
-QString text(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 bool listed(std::string_view name) {
     return std::any_of(kSkinFiles.begin(), kSkinFiles.end(),
@@ -34,8 +31,8 @@ class SkinFilesTest : public QObject {
     void everyListedFileIsThereAtItsSize() {
         QVERIFY2(QDir(m_skins).exists(), "build the gx508_skin target first");
         for (const SkinFile& file : kSkinFiles) {
-            const QImage image(m_skins + QLatin1Char('/') + text(file.name));
-            QVERIFY2(!image.isNull(), qPrintable(text(file.name) + " is missing or damaged"));
+            const QImage image(m_skins + QLatin1Char('/') + qText(file.name));
+            QVERIFY2(!image.isNull(), qPrintable(qText(file.name) + " is missing or damaged"));
             QCOMPARE(image.size(), QSize(file.width, file.height));
         }
     }
@@ -45,7 +42,7 @@ class SkinFilesTest : public QObject {
         const Skin skin(m_skins);
         QSet<QString> folded;
         for (const SkinFile& file : kSkinFiles) {
-            const QString name = text(file.name);
+            const QString name = qText(file.name);
             QVERIFY2(!folded.contains(name.toCaseFolded()), qPrintable(name + " listed twice"));
             folded.insert(name.toCaseFolded());
             QString stored = QStringLiteral("\\skins\\") + name.toLower();
@@ -56,10 +53,10 @@ class SkinFilesTest : public QObject {
 
     void theIconsAndTheScrollBarCellsAreListed() {
         for (const std::string_view icon : kIconFiles) {
-            QVERIFY2(listed(icon), qPrintable(text(icon)));
+            QVERIFY2(listed(icon), qPrintable(qText(icon)));
         }
         QVERIFY(listed(kScrollBarCellsFile));
-        const QImage cells(m_skins + QLatin1Char('/') + text(kScrollBarCellsFile));
+        const QImage cells(m_skins + QLatin1Char('/') + qText(kScrollBarCellsFile));
         QCOMPARE(cells.size(), QSize(9 * 13, 3 * 16));
         QVERIFY(!cells.hasAlphaChannel());
         // The vertical bar's track cell is the plain dark grey; the horizontal parts are blank.
