@@ -6,7 +6,7 @@
 
 #include "core/device/BlockTransfer.h"
 #include "core/device/KeyTable.h"
-#include "core/macro/MacroImage.h"
+#include "core/device/MacroImage.h"
 #include "core/perf/Lighting.h"
 #include "core/store/BlockDefaults.h"
 #include "core/store/SettingsFiles.h"

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "core/i18n/SelectLanguage.h"
 #include "core/store/AtomicFile.h"
 #include "core/store/BlockDefaults.h"
 #include "core/store/IniFile.h"
 #include "core/store/LeadingNumber.h"
+#include "core/store/SelectLanguage.h"
 
 namespace gx508 {
 

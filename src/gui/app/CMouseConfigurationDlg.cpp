@@ -17,9 +17,9 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "core/device/StatusNotice.h"
 #include "core/i18n/FontRule.h"
 #include "core/i18n/MainWindowTexts.h"
-#include "core/i18n/StatusNotice.h"
 #include "gui/app/CBusyOverlay.h"
 #include "gui/app/LeftColumn.h"
 #include "gui/app/MainWindowLayout.h"

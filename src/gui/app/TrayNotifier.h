@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/i18n/StatusNotice.h"
+#include "core/device/StatusNotice.h"
 
 namespace gx508 {
 

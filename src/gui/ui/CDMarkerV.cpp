@@ -1,6 +1,6 @@
 #include "gui/ui/CDMarkerV.h"
 
-#include "core/perf/MarkerMath.h"
+#include "core/controls/MarkerMath.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/perf/ScrollBarMath.h"
+#include "core/controls/ScrollBarMath.h"
 
 #include <QPixmap>
 #include <QPoint>

@@ -10,7 +10,7 @@ namespace gx508 {
 class FontMapTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void facesMapToInstalledFamilies_data() {
         QTest::addColumn<QString>("face");
         QTest::addColumn<QString>("family");

@@ -1,4 +1,4 @@
-#include "core/i18n/SelectLanguage.h"
+#include "core/store/SelectLanguage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/perf/MarkerMath.h"
+#include "core/controls/MarkerMath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/macro/MacroImage.h"
+#include "core/device/MacroImage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/perf/ScrollBarMath.h"
+#include "core/controls/ScrollBarMath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/i18n/StatusNotice.h"
+#include "core/device/StatusNotice.h"
 
 #include "core/i18n/MainWindowTexts.h"
 #include "core/perf/Dpi.h"
