@@ -5,85 +5,78 @@
 #include <span>
 
 #include "core/i18n/Language.h"
+#include "core/i18n/TextRow.h"
 
 namespace gx508 {
 
 namespace {
 
-// One list in English, simplified Chinese, traditional Chinese and German.
-template <std::size_t N>
-struct ListTexts {
-    std::array<std::string_view, N> en;
-    std::array<std::string_view, N> chs;
-    std::array<std::string_view, N> cht;
-    std::array<std::string_view, N> de;
-};
+// Each list's items in menu order.
 
-constexpr ListTexts<8> kMultimedia{
-    {"Open Media Player", "Next Track", "Previous Track", "Stop", "Play/Pause", "Mute", "Volume Up",
-     "Volume Down"},
-    {"多媒体播放器", "下一首", "上一首", "停止", "播放/暂停", "静音", "音量+", "音量-"},
-    {"開啟媒體播放器", "下一首", "上一首", "停止", "播放/暫停", "靜音", "提高音量", "降低音量"},
-    {"Mediaplayer öffnen", "Nächster Titel", "Vorheriger Titel", "Stopp", "Play/Pause", "Stumm",
-     "Lautstärke +", "Lautstärke -"},
-};
+constexpr auto kMultimedia = std::to_array<TextRow>({
+    {"Open Media Player", "多媒体播放器", "開啟媒體播放器", "Mediaplayer öffnen"},
+    {"Next Track", "下一首", "下一首", "Nächster Titel"},
+    {"Previous Track", "上一首", "上一首", "Vorheriger Titel"},
+    {"Stop", "停止", "停止", "Stopp"},
+    {"Play/Pause", "播放/暂停", "播放/暫停", "Play/Pause"},
+    {"Mute", "静音", "靜音", "Stumm"},
+    {"Volume Up", "音量+", "提高音量", "Lautstärke +"},
+    {"Volume Down", "音量-", "降低音量", "Lautstärke -"},
+});
 
-constexpr ListTexts<10> kOffice{
-    {"New", "Cut", "Copy", "Paste", "Save", "Print", "Find", "Redo", "Undo", "Select All"},
-    {"新建", "剪切", "复制", "粘贴", "保存", "打印", "查找", "重复", "撤销", "全选"},
-    {"新建", "剪下", "複製", "貼上", "儲存", "列印", "尋找", "重做", "復原", "選擇全部"},
-    {"Neu", "Ausschneiden", "Kopieren", "Einfügen", "Speichern", "Drucken", "Suchen",
-     "Wiederherstellen", "Rückgängig machen", "Alles auswählen"},
-};
+constexpr auto kOffice = std::to_array<TextRow>({
+    {"New", "新建", "新建", "Neu"},
+    {"Cut", "剪切", "剪下", "Ausschneiden"},
+    {"Copy", "复制", "複製", "Kopieren"},
+    {"Paste", "粘贴", "貼上", "Einfügen"},
+    {"Save", "保存", "儲存", "Speichern"},
+    {"Print", "打印", "列印", "Drucken"},
+    {"Find", "查找", "尋找", "Suchen"},
+    {"Redo", "重复", "重做", "Wiederherstellen"},
+    {"Undo", "撤销", "復原", "Rückgängig machen"},
+    {"Select All", "全选", "選擇全部", "Alles auswählen"},
+});
 
-constexpr ListTexts<7> kWindows{
-    {"My computer", "Web Home", "Search Computer", "Maximize", "Minimize", "Show desktop", "Run"},
-    {"我的电脑", "浏览器-主页", "搜索", "最大化", "最小化", "显示桌面", "运行"},
-    {"我的電腦", "首頁", "搜尋程式及檔案", "最大化", "最小化", "顯示桌面", "運行"},
-    {"Arbeitsplatz", "Web: Startseite", "Computer durchsuchen", "Maximieren", "Minimieren",
-     "Desktop anzeigen", "Ausführen"},
-};
+constexpr auto kWindows = std::to_array<TextRow>({
+    {"My computer", "我的电脑", "我的電腦", "Arbeitsplatz"},
+    {"Web Home", "浏览器-主页", "首頁", "Web: Startseite"},
+    {"Search Computer", "搜索", "搜尋程式及檔案", "Computer durchsuchen"},
+    {"Maximize", "最大化", "最大化", "Maximieren"},
+    {"Minimize", "最小化", "最小化", "Minimieren"},
+    {"Show desktop", "显示桌面", "顯示桌面", "Desktop anzeigen"},
+    {"Run", "运行", "運行", "Ausführen"},
+});
 
-template <std::size_t N>
-std::span<const std::string_view> TextsIn(const ListTexts<N>& list, std::string_view code) {
-    switch (LanguageOf(code)) {
-        case Language::Chs:
-            return list.chs;
-        case Language::Cht:
-            return list.cht;
-        case Language::De:
-            return list.de;
-        case Language::En:
-        case Language::None:
-            break;
-    }
-    return list.en;
-}
-
-std::span<const std::string_view> TextsOf(FunctionList list, std::string_view code) {
+std::span<const TextRow> RowsOf(FunctionList list) {
     switch (list) {
         case FunctionList::Multimedia:
-            return TextsIn(kMultimedia, code);
+            return kMultimedia;
         case FunctionList::Office:
-            return TextsIn(kOffice, code);
+            return kOffice;
         case FunctionList::Windows:
-            return TextsIn(kWindows, code);
+            return kWindows;
     }
     return {};
+}
+
+// The lists know no empty language: a code that selects none takes the English texts.
+Language ListLanguage(std::string_view code) {
+    const Language language = LanguageOf(code);
+    return language == Language::None ? Language::En : language;
 }
 
 }  // namespace
 
 int FunctionListSize(FunctionList list) {
-    return static_cast<int>(TextsOf(list, {}).size());
+    return static_cast<int>(RowsOf(list).size());
 }
 
 std::string_view FunctionListText(FunctionList list, int k, std::string_view code) {
-    const std::span<const std::string_view> texts = TextsOf(list, code);
-    if (k < 0 || static_cast<std::size_t>(k) >= texts.size()) {
+    const std::span<const TextRow> rows = RowsOf(list);
+    if (k < 0 || static_cast<std::size_t>(k) >= rows.size()) {
         return {};
     }
-    return texts[static_cast<std::size_t>(k)];
+    return TextIn(rows[static_cast<std::size_t>(k)], ListLanguage(code));
 }
 
 }  // namespace gx508

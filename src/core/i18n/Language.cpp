@@ -35,20 +35,4 @@ std::string_view CodeOf(Language language) {
     return {};
 }
 
-std::string_view TextIn(const TextRow& row, Language language) {
-    switch (language) {
-        case Language::Chs:
-            return row[0];
-        case Language::Cht:
-            return row[1];
-        case Language::En:
-            return row[2];
-        case Language::De:
-            return row[3];
-        case Language::None:
-            break;
-    }
-    return {};
-}
-
 }  // namespace gx508

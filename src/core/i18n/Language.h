@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string_view>
 
 namespace gx508 {
@@ -15,12 +14,5 @@ Language LanguageOf(std::string_view code);
 
 // The code of a language ("CHS", "CHT", "EN", "DE"); empty for `Language::None`.
 std::string_view CodeOf(Language language);
-
-// One text of a window's own table, in the four languages. Columns: simplified Chinese,
-// traditional Chinese, English, German.
-using TextRow = std::array<std::string_view, 4>;
-
-// The column of `language`; empty for `Language::None`.
-std::string_view TextIn(const TextRow& row, Language language);
 
 }  // namespace gx508
