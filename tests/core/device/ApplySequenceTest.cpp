@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/device/Connection.h"
 #include "core/device/DeviceLink.h"
 #include "core/device/MouseStateDecoder.h"
 #include "core/device/VirtualMouse.h"
+#include "core/device/WireTrace.h"
 #include "core/gun/BuiltInGunMacros.h"
 #include "core/store/BlockDefaults.h"
 #include "support/TempFolder.h"
@@ -31,6 +34,91 @@ std::vector<std::uint8_t> CommandCodes(const std::vector<WireEvent>& events) {
     }
     return codes;
 }
+
+// One step of the apply sequence as the mouse sees it: a command, or a block header with its
+// block number followed by its payload reports (each report is followed by 100 ms), then the
+// pauses that come after the step.
+struct WireStep {
+    std::uint8_t code;
+    int block = 0;
+    int reports = 0;
+    std::vector<int> pauses;
+};
+
+constexpr bool IsBlockHeader(std::uint8_t code) {
+    return code >= 0x10 && code <= 0x13;
+}
+
+std::string StepLine(std::uint8_t code, int block) {
+    char line[24];
+    if (IsBlockHeader(code)) {
+        std::snprintf(line, sizeof line, "block %02X %d", code, block);
+    } else {
+        std::snprintf(line, sizeof line, "command %02X", code);
+    }
+    return line;
+}
+
+// The wire trace reduced to what the order is made of: "command 01", "block 13 6" (code and
+// number of a header), "report", "SLEEP 50".
+std::string OrderLine(const std::string& traceLine) {
+    static constexpr std::string_view kSet = "SET_FEATURE 00 ";
+    if (traceLine.starts_with(kSet)) {
+        const auto byteAt = [&](std::size_t index) {
+            return static_cast<std::uint8_t>(std::stoi(traceLine.substr(index, 2), nullptr, 16));
+        };
+        return StepLine(byteAt(kSet.size()), byteAt(kSet.size() + 3));
+    }
+    if (traceLine.starts_with("OUTPUT")) {
+        return "report";
+    }
+    return traceLine;
+}
+
+// The lines the steps put on the wire, one a line, so that a failure shows where they differ.
+std::string OrderOf(const std::vector<WireStep>& steps) {
+    std::string lines;
+    for (const WireStep& step : steps) {
+        lines += StepLine(step.code, step.block) + '\n';
+        for (int r = 0; r < step.reports; ++r) {
+            lines += "report\nSLEEP 100\n";
+        }
+        for (int ms : step.pauses) {
+            lines += "SLEEP " + std::to_string(ms) + '\n';
+        }
+    }
+    return lines;
+}
+
+// The whole apply of the factory profile, whose gun macros make a seven-block stream.
+const std::vector<WireStep> kFactoryApply = {
+    {0x01, 0, 0, {10, 50}},  // report rate
+    {0x0E, 0, 0, {10, 50}},  // sensitivity
+    {0x11, 6, 1, {50}},      // DPI stage codes
+    {0x10, 1, 1, {50}},      // colours
+    {0x12, 1, 2, {50, 50}},  // key matrix 1: the transfer's pause, then the matrix's
+    {0x12, 2, 2, {50, 50}},  // key matrix 2
+    {0x12, 3, 2, {50, 50}},  // key matrix 3
+    {0x12, 4, 2, {50, 50}},  // key matrix 4
+    {0x02, 0, 0, {10}},      // the key matrices take effect
+    {0x13, 1, 4, {50}},      // macro slot 0
+    {0x13, 2, 4, {50}},      // macro slot 1
+    {0x13, 3, 4, {50}},      // macro slot 2
+    {0x13, 4, 4, {50}},      // macro slot 3
+    {0x13, 5, 4, {50}},      // macro slot 4
+    {0x13, 6, 4, {50}},      // gun stream bytes 0..127
+    {0x13, 7, 4, {50}},      // gun stream bytes 128..255
+    {0x13, 8, 4, {50}},      // gun stream bytes 256..383
+    {0x13, 9, 4, {50}},      // gun stream bytes 384..511
+    {0x13, 10, 4, {50}},     // gun stream bytes 512..639
+    {0x13, 11, 4, {50}},     // gun stream bytes 640..767
+    {0x13, 12, 4, {50}},     // gun stream bytes 768..895, 92 of them meaningful
+    {0x04, 0, 0, {10}},      // gun slot 6 length
+    {0x04, 0, 0, {10}},      // gun slot 7 length
+    {0x04, 0, 0, {10}},      // gun slot 8 length
+    {0x04, 0, 0, {10}},      // gun slot 9 length
+    {0x0D, 0, 0, {10}},      // lighting
+};
 
 class ApplySequenceTest : public ::testing::Test {
   protected:
@@ -131,6 +219,25 @@ TEST_F(ApplySequenceTest, TheFactoryProfileReachesTheMouse) {
     EXPECT_EQ(test::ReadBytes(folder / "config0.bin").size(), 65401u);
     EXPECT_EQ(state->saved, state->block);
     EXPECT_EQ(state->device[devicebuf::kStagedReportRate], 2);
+}
+
+TEST_F(ApplySequenceTest, CommandsReportsAndPausesFollowTheProtocolsOrder) {
+    std::string trace;
+    const TraceSink sink = [&trace](const std::string& line) { trace += OrderLine(line) + '\n'; };
+    link.setTrace(sink);
+    ASSERT_TRUE(link.FindMouse());
+    TracingPacer tracingPacer(pacer, sink);
+    CommandChannel channel{link.commandDevice(), tracingPacer, log};
+
+    ASSERT_TRUE(ApplyAndSave(*state, channel, pointer, true));
+    EXPECT_EQ(trace, OrderOf(kFactoryApply)) << "Apply";
+
+    trace.clear();
+    test::WriteBytes(folder / "config.bin", std::vector<std::uint8_t>(65401, 0));
+    ASSERT_TRUE(RestoreDefaults(*state, channel, pointer, true));
+    std::vector<WireStep> restore = kFactoryApply;
+    restore.push_back({0x0B, 0, 0, {10}});  // back to the factory settings, after everything else
+    EXPECT_EQ(trace, OrderOf(restore)) << "Restore defaults";
 }
 
 TEST_F(ApplySequenceTest, AFailingMouseNeverStopsTheSequenceOrTheSave) {
