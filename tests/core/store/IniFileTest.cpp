@@ -13,13 +13,8 @@
 
 #include "support/TempFolder.h"
 
-// Rows "§4 n" are the numbered reference cases of the private-profile functions this engine
-// reproduces. Their sources:
-//   [W-T]      Wine's profile tests, which pass on Windows;
-//   [Wine]     Wine's code only, unverified on Windows (rows 17, 19-22, 36, 37);
-//   [Windows]  Windows behaviour that Wine lacks (todo_wine; rows 16, 34, 38; row 35 is the
-//              notes' inference from row 34);
-//   [project]  a design choice of ours (row 24: UTF-8 mark; row 32: no file on delete).
+// The engine reads and writes ini files as the Windows private-profile functions do; each row
+// below is named after the behaviour it shows.
 
 namespace gx508 {
 namespace {
@@ -85,61 +80,76 @@ struct ReadCase {
 
 std::vector<ReadCase> ReadCases() {
     std::vector<ReadCase> cases;
-    // §4 1-9 on F1, and §4 11: the same with CR-only line ends.
+    // Lookups in F1, once with CRLF and once with CR-only line ends.
     std::string f1CrOnly = kF1;
     std::erase(f1CrOnly, '\n');
     for (const auto& [s, f1] :
-         {std::pair<std::string, std::string>{"", kF1}, {" (CR only, §4 11)", f1CrOnly}}) {
+         {std::pair<std::string, std::string>{"", kF1}, {" (CR-only line ends)", f1CrOnly}}) {
         cases.insert(
             cases.end(),
             {
-                {"§4 1 [W-T]" + s, f1, "section1", "name1", "default", "val1"},
-                {"§4 2 [W-T] case" + s, f1, "section1", "NaMe1", "default", "val1"},
-                {"§4 3 [W-T] quotes" + s, f1, "section1", "name2", "default", "val2"},
-                {"§4 4 [W-T] no '='" + s, f1, "section1", "name3", "default", "default"},
-                {"§4 5 [W-T] no key" + s, f1, "section1", "notakey", "default", "default"},
-                {"§4 5 [W-T] no section" + s, f1, "notasection", "name1", "default", "default"},
-                {"§4 6 [W-T]" + s, f1, "section2", "DoesntExist", "", ""},
-                {"§4 6 [W-T] null default" + s, f1, "section1", "", "", ""},
-                {"§4 7 [W-T]" + s, f1, "section1", "", "default  ", "default"},
-                {"§4 7 [W-T]" + s, f1, "", "name1", "one two  ", "one two"},
-                {"§4 8 [W-T] n=4" + s, f1, "section1", "name1", "default", "val", 4},
-                {"§4 8 [W-T] n=5" + s, f1, "section1", "name1", "default", "val1", 5},
-                {"§4 9 [W-T] n=1" + s, f1, "section1", "name4", "default", "", 1},
-                {"§4 9 [W-T] n=0" + s, f1, "section1", "name4", "default", "", 0},
+                {"a key's value" + s, f1, "section1", "name1", "default", "val1"},
+                {"key names ignore case" + s, f1, "section1", "NaMe1", "default", "val1"},
+                {"surrounding double quotes are removed" + s, f1, "section1", "name2", "default",
+                 "val2"},
+                {"a line without '=' is no key" + s, f1, "section1", "name3", "default", "default"},
+                {"a missing key gives the fallback" + s, f1, "section1", "notakey", "default",
+                 "default"},
+                {"a missing section gives the fallback" + s, f1, "notasection", "name1", "default",
+                 "default"},
+                {"a missing key with an empty fallback reads empty" + s, f1, "section2",
+                 "DoesntExist", "", ""},
+                {"an empty key name with an empty fallback reads empty" + s, f1, "section1", "", "",
+                 ""},
+                {"an empty key name gives the fallback without trailing blanks" + s, f1, "section1",
+                 "", "default  ", "default"},
+                {"an empty section name gives the fallback without trailing blanks" + s, f1, "",
+                 "name1", "one two  ", "one two"},
+                {"capacity 4 keeps three characters" + s, f1, "section1", "name1", "default", "val",
+                 4},
+                {"capacity 5 holds a four-character value" + s, f1, "section1", "name1", "default",
+                 "val1", 5},
+                {"capacity 1 reads empty" + s, f1, "section1", "name4", "default", "", 1},
+                {"capacity 0 reads empty" + s, f1, "section1", "name4", "default", "", 0},
             });
     }
     cases.insert(
         cases.end(),
         {
-            {"§4 10 [W-T] no file", std::nullopt, "section1", "name1", "default", "default"},
-            {"§4 12 [W-T] LF only", "[Test]\nProfileInt=123\n", "Test", "ProfileInt", "", "123"},
-            {"§4 13 [W-T] blanks in header", Crlf("[ section1 ]\nk=v\n[section2]\n"), "section1",
-             "k", "", "v"},
-            {"§4 14 [W-T] empty value", kF2, "s", "name2", "def", ""},
-            {"§4 14 [W-T] key without value", kF2, "s", "name3", "def", "def"},
-            {"§4 15 [W-T] empty key", Crlf("[s]\n=val_no_key\n[t]\n"), "s", "", "", "val_no_key"},
-            {"§4 16 [Windows] section \"\"", Crlf("key=val_no_section\n[]\nkey=val_e_section\n"),
+            {"no file gives the fallback", std::nullopt, "section1", "name1", "default", "default"},
+            {"LF-only line ends", "[Test]\nProfileInt=123\n", "Test", "ProfileInt", "", "123"},
+            {"blanks inside a section header are ignored", Crlf("[ section1 ]\nk=v\n[section2]\n"),
+             "section1", "k", "", "v"},
+            {"an empty value reads empty, not the fallback", kF2, "s", "name2", "def", ""},
+            {"a bare name gives the fallback", kF2, "s", "name3", "def", "def"},
+            {"an empty key name finds a line starting with '='", Crlf("[s]\n=val_no_key\n[t]\n"),
+             "s", "", "", "val_no_key"},
+            {"section \"\" is the '[]' header", Crlf("key=val_no_section\n[]\nkey=val_e_section\n"),
              "", "key", "", "val_e_section"},
             {"keys before any header are unreachable", Crlf("key=v\n[s]\n"), "", "key", "d", "d"},
-            {"§4 17 [Wine] trimming", Crlf("[s]\n  k  =  v w  \n"), "s", "k", "", "v w"},
-            {"§4 17 [Wine] ^Z and VT are blanks", "[s]\n\x0Bk=v\x1A\x0C\n", "s", "k", "", "v"},
-            {"§4 18 quotes kept inside", Crlf("[s]\nk=\"  p  \"\n"), "s", "k", "", "  p  "},
-            {"§4 18 single quotes", Crlf("[s]\na='x'\n"), "s", "a", "", "x"},
-            {"§4 18 unmatched quotes", Crlf("[s]\nb=\"x'\n"), "s", "b", "", "\"x'"},
-            {"§4 18 lone quote", Crlf("[s]\nc=\"\n"), "s", "c", "", "\""},
-            {"§4 19 [Wine] first key wins", Crlf("[s]\nk=1\nk=2\n"), "s", "k", "", "1"},
-            {"§4 20 [Wine] first section only", Crlf("[s]\na=1\n[t]\n[S]\na=2\nb=3\n"), "s", "a",
+            {"blanks around key and value are trimmed", Crlf("[s]\n  k  =  v w  \n"), "s", "k", "",
+             "v w"},
+            {"VT, FF and ^Z count as blanks", "[s]\n\x0Bk=v\x1A\x0C\n", "s", "k", "", "v"},
+            {"quotes keep the blanks inside them", Crlf("[s]\nk=\"  p  \"\n"), "s", "k", "",
+             "  p  "},
+            {"single quotes are removed too", Crlf("[s]\na='x'\n"), "s", "a", "", "x"},
+            {"mismatched quotes stay", Crlf("[s]\nb=\"x'\n"), "s", "b", "", "\"x'"},
+            {"a lone quote stays", Crlf("[s]\nc=\"\n"), "s", "c", "", "\""},
+            {"the first of two equal keys wins", Crlf("[s]\nk=1\nk=2\n"), "s", "k", "", "1"},
+            {"only the first of two equal sections is read", Crlf("[s]\na=1\n[t]\n[S]\na=2\nb=3\n"),
+             "s", "a", "", "1"},
+            {"the keys of a repeated section are invisible", Crlf("[s]\na=1\n[t]\n[S]\na=2\nb=3\n"),
+             "s", "b", "d", "d"},
+            {"';' starts no comment inside a value", Crlf("[s]\nk2=v ;c\n#h=1\n"), "s", "k2", "",
+             "v ;c"},
+            {"a '#' line is a key", Crlf("[s]\nk2=v ;c\n#h=1\n"), "s", "#h", "", "1"},
+            {"a section name ends at the last ']'", Crlf("[a]b]\nz=1\n[c] junk\ny=2\n"), "a]b", "z",
              "", "1"},
-            {"§4 20 [Wine] duplicate is invisible", Crlf("[s]\na=1\n[t]\n[S]\na=2\nb=3\n"), "s",
-             "b", "d", "d"},
-            {"§4 21 [Wine] no inline comment", Crlf("[s]\nk2=v ;c\n#h=1\n"), "s", "k2", "", "v ;c"},
-            {"§4 21 [Wine] '#' is a key", Crlf("[s]\nk2=v ;c\n#h=1\n"), "s", "#h", "", "1"},
-            {"§4 22 [Wine] last ']'", Crlf("[a]b]\nz=1\n[c] junk\ny=2\n"), "a]b", "z", "", "1"},
-            {"§4 22 [Wine] text after ']'", Crlf("[a]b]\nz=1\n[c] junk\ny=2\n"), "c", "y", "", "2"},
-            {"§4 23 UTF-16LE", Utf16(u"[s]\r\nk=Größe\r\n"), "s", "k", "", "Größe"},
+            {"text after the header's ']' is ignored", Crlf("[a]b]\nz=1\n[c] junk\ny=2\n"), "c",
+             "y", "", "2"},
+            {"UTF-16LE with its mark", Utf16(u"[s]\r\nk=Größe\r\n"), "s", "k", "", "Größe"},
             {"UTF-16BE", Utf16(u"[s]\r\nk=Größe\r\n", true), "s", "k", "", "Größe"},
-            {"§4 24 [project] UTF-8 mark", "\xEF\xBB\xBF" + Crlf("[s]\nk=v\n"), "s", "k", "d", "v"},
+            {"UTF-8 with its mark", "\xEF\xBB\xBF" + Crlf("[s]\nk=v\n"), "s", "k", "d", "v"},
             {"UTF-8 without mark", Crlf("[s]\nk=Größe\n"), "s", "k", "", "Größe"},
             {"Windows-1252", Crlf("[s]\nk=Gr\xF6\xDF\x80\x81\n"), "s", "k", "", "Größ€\u0081"},
             {"UTF-16 without mark finds nothing", Utf16(u"[s]\r\nk=v\r\n").substr(2), "s", "k", "d",
@@ -202,13 +212,13 @@ std::vector<WriteCase> WriteCases() {
     const std::string dup = Crlf("[s]\na=1\n[t]\n[S]\na=2\nb=3\n");
     const std::string nuls = "Data \0 before \0 first \0 section"s;
     return {
-        {"§4 19 [Wine] first duplicate key changes",
+        {"writing changes the first of two equal keys",
          Crlf("[s]\nk=1\nk=2\n"),
          {{Op::Write, "s", "k", "3", true, Crlf("[s]\nk=3\nk=2\n")}}},
-        {"§4 25 [W-T] new file",
+        {"writing creates a missing file",
          std::nullopt,
          {{Op::Write, "App", "key", "string", true, Crlf("[App]\nkey=string\n")}}},
-        {"§4 26-29 [W-T] build up and tear down",
+        {"keys and sections written, then deleted one by one",
          std::nullopt,
          {
              {Op::Write, "App1", "key1", "string1", true, build1},
@@ -225,37 +235,37 @@ std::vector<WriteCase> WriteCases() {
              {Op::DeleteSection, "App2", "", "", true, Crlf("[App3]\nkey5=string5\n")},
              {Op::DeleteKey, "App3", "key5", "", true, Crlf("[App3]\n")},
          }},
-        {"§4 30 [W-T] empty value",
+        {"an empty value is written as 'key='",
          std::nullopt,
          {{Op::Write, "App", "key", "", true, Crlf("[App]\nkey=\n")}}},
-        {"§4 31 [W-T] no section name",
+        {"an empty or blank section name is refused",
          "",
          {{Op::Write, "", "key", "string", false, kUnchanged},
           {Op::Write, " \t", "key", "string", false, kUnchanged}}},
-        {"§4 32 [project] deleting creates no file",
+        {"deleting from a missing file creates none",
          std::nullopt,
          {{Op::DeleteSection, "App", "", "", true, std::nullopt},
           {Op::DeleteKey, "App", "key", "", true, std::nullopt}}},
-        {"§4 33 [W-T] new key after the last entry",
+        {"a new key goes after its section's last entry",
          kF2,
          {{Op::Write, "s", "name5", "val5", true, kF2 + Crlf("name5=val5\n")},
           {Op::Read, "s", "name3", "", true, kUnchanged}}},
-        {"§4 34 [Windows] NULs survive, line break added",
+        {"NULs before the first section survive, a line break is added",
          nuls,
          {{Op::Write, "section1", "key1", "string1", true,
            nuls + Crlf("\n[section1]\nkey1=string1\n")}}},
-        {"§4 35 [Windows, inferred] only the changed line changes",
+        {"only the changed line changes",
          Crlf("; head\n\n[s]\na = 1\n; note\n\nb=2\n"),
          {{Op::Write, "s", "a", "9", true, Crlf("; head\n\n[s]\na=9\n; note\n\nb=2\n")}}},
-        {"§4 36 [Wine] the name keeps its spelling",
+        {"an existing name keeps its spelling",
          Crlf("[Sec]\nKey=1\n"),
          {{Op::Write, "SEC", "KEY", "2", true, Crlf("[Sec]\nKey=2\n")}}},
-        {"§4 37 [Wine] leading blanks go, quotes stay",
+        {"a value's leading blanks go, its quotes stay",
          Crlf("[s]\nk=1\n"),
          {{Op::Write, "s", "k", "  v", true, Crlf("[s]\nk=v\n")},
           {Op::Write, "s", "k", "\"x\"", true, Crlf("[s]\nk=\"x\"\n")},
           {Op::Read, "s", "k", "x", true, kUnchanged}}},
-        {"§4 38 [Windows] UTF-16LE stays UTF-16LE",
+        {"UTF-16LE stays UTF-16LE",
          Utf16(u"[s]\r\nk=1\r\n"),
          {{Op::Write, "s", "k", "2", true, Utf16(u"[s]\r\nk=2\r\n")}}},
         {"UTF-16LE round trip",
@@ -450,7 +460,7 @@ TEST(IniFileTest, FailedWritesLeaveFilesAlone) {
     EXPECT_FALSE(WriteIniString("", "s", "k", "v"));
     EXPECT_FALSE(DeleteIniKey("", "s", "k"));
     EXPECT_FALSE(DeleteIniSection("", "s"));
-    EXPECT_EQ(ReadIniString("", "s", "k", "default"), "default");  // §4 10 [W-T]
+    EXPECT_EQ(ReadIniString("", "s", "k", "default"), "default");
 
     const std::size_t entries = static_cast<std::size_t>(
         std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()));
