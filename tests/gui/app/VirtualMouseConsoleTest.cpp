@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -42,7 +43,12 @@ struct Fixture {
         }
         return text;
     }
-    // The next report on the notice collection, empty when none comes.
+    // The bytes written to the pipe that the console has not read yet.
+    int unreadBytes() const {
+        int count = -1;
+        return ::ioctl(fds[0], FIONREAD, &count) == 0 ? count : -1;
+    }
+    // The next report on the notice collection; a command queues it before it returns.
     std::vector<std::uint8_t> nextNotice() {
         OpenError error = OpenError::None;
         if (!reader) {
@@ -99,7 +105,7 @@ void VirtualMouseConsoleTest::linesMayArriveInPieces() {
     QSignalSpy unplugged(f.console.get(), &VirtualMouseConsole::unplugged);
     QSignalSpy plugged(f.console.get(), &VirtualMouseConsole::plugged);
     f.write("unpl");
-    QTest::qWait(50);
+    QTRY_COMPARE_WITH_TIMEOUT(f.unreadBytes(), 0, 30000);
     QCOMPARE(unplugged.count(), 0);
     f.write("ug\nplug");
     QTRY_COMPARE_WITH_TIMEOUT(unplugged.count(), 1, 30000);
@@ -118,7 +124,7 @@ void VirtualMouseConsoleTest::badLinesAreReportedAndIgnored() {
     }
     QCOMPARE(plugged.count(), 0);
     QVERIFY(f.mouse.plugged());
-    QVERIFY(f.nextNotice().empty());
+    QCOMPARE(f.mouse.pendingNotices(), std::size_t{0});
     const std::string complaints = f.complaints();
     QVERIFY(complaints.find("unknown command \"notice 256 1\"") != std::string::npos);
     QVERIFY(complaints.find("unknown command \"hello\"") != std::string::npos);
