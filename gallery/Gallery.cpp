@@ -1,7 +1,20 @@
-// Renders every skinned control in each of its looks into PNG files under the build folder's
-// "gallery" folder, drawn from the real skin when the program folder has one (stand-in images
-// otherwise), so that the controls can be looked at as a user sees them.
+#include "Gallery.h"
 
+#include <QAction>
+#include <QDir>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include <cstdio>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "Backdrop.h"
+#include "Sheet.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CDMarker.h"
 #include "gui/ui/CDMarkerV.h"
@@ -9,98 +22,13 @@
 #include "gui/ui/CSkinScrollBar.h"
 #include "gui/ui/CSkinScrollWnd.h"
 #include "gui/ui/FontMap.h"
-#include "gui/ui/Skin.h"
-
 #include "support/WidgetProbe.h"
 
-#include <QDir>
-#include <QPainter>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTest>
-
-#include <functional>
-
-namespace gx508 {
+namespace gx508::gallery {
 
 using test::sendMouse;
 
 namespace {
-
-const QColor kSheetBackground(24, 24, 24);
-const QColor kCaption(200, 200, 200);
-
-QString galleryFolder() {
-    return QDir(QStringLiteral(GX508_PROGRAM_DIR)).absoluteFilePath(QStringLiteral("../gallery"));
-}
-
-const Skin& skin() {
-    static const Skin instance(QStringLiteral(GX508_PROGRAM_DIR "/Skins"));
-    return instance;
-}
-
-// A skin image, or a plain stand-in of the given size when the skin does not have it.
-QImage skinImage(const QString& name, QSize standInSize, const QColor& standIn) {
-    const QImage image = skin().image(name);
-    if (!image.isNull()) {
-        return image;
-    }
-    QImage replacement(standInSize, QImage::Format_ARGB32);
-    replacement.fill(standIn);
-    return replacement;
-}
-
-QPixmap skinBitmap(const QString& name, QSize standInSize, const QColor& standIn) {
-    const QPixmap pixmap = skin().loadBitmap(name);
-    return pixmap.isNull() ? test::solidPixmap(standInSize, standIn) : pixmap;
-}
-
-// A widget that paints an image as its background, standing in for the window a control lives
-// on.
-class Backdrop : public QWidget {
-  public:
-    explicit Backdrop(QImage image) : m_image(std::move(image)) { resize(m_image.size()); }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), kSheetBackground);
-        painter.drawImage(0, 0, m_image);
-    }
-
-  private:
-    QImage m_image;
-};
-
-// One gallery picture: rendered pieces with captions, laid out by the caller.
-class Sheet {
-  public:
-    explicit Sheet(QSize size) : m_image(size, QImage::Format_RGB32) {
-        m_image.fill(kSheetBackground);
-    }
-
-    void caption(QPoint at, const QString& text) {
-        QPainter painter(&m_image);
-        painter.setFont(mappedFont(QStringLiteral("Arial"), 11));
-        painter.setPen(kCaption);
-        painter.drawText(at, text);
-    }
-
-    void place(QPoint at, const QImage& piece) {
-        QPainter painter(&m_image);
-        painter.drawImage(at, piece);
-    }
-
-    void place(QPoint at, QWidget& widget) { place(at, widget.grab().toImage()); }
-
-    bool save(const QString& name) const {
-        return QDir().mkpath(galleryFolder()) &&
-               m_image.save(QDir(galleryFolder()).absoluteFilePath(name));
-    }
-
-  private:
-    QImage m_image;
-};
 
 QFont menuFont() {
     return mappedFont(QStringLiteral("Arial"), 13);
@@ -116,17 +44,34 @@ ExMenuItem submenu(const QString& text, int width, std::vector<ExMenuItem> items
 
 }  // namespace
 
-class GalleryTest : public QObject {
-    Q_OBJECT
+Gallery::Gallery(const QString& skinsFolder, QString outputFolder)
+    : m_skin(skinsFolder), m_output(std::move(outputFolder)) {}
 
-  private slots:
-    void buttons();
-    void markers();
-    void menus();
-    void scrollBars();
-};
+QImage Gallery::image(const QString& name) {
+    const QImage loaded = m_skin.image(name);
+    check(!loaded.isNull(), QStringLiteral("missing skin image ") + name);
+    return loaded;
+}
 
-void GalleryTest::buttons() {
+QPixmap Gallery::bitmap(const QString& name) {
+    const QPixmap loaded = m_skin.loadBitmap(name);
+    check(!loaded.isNull(), QStringLiteral("missing skin image ") + name);
+    return loaded;
+}
+
+bool Gallery::check(bool holds, const QString& problem) {
+    if (!holds && !m_problems.contains(problem)) {
+        m_problems.append(problem);
+    }
+    return holds;
+}
+
+void Gallery::save(const Sheet& sheet, const QString& name) {
+    const QString path = QDir(m_output).absoluteFilePath(name);
+    check(QDir().mkpath(m_output) && sheet.save(path), QStringLiteral("cannot write ") + path);
+}
+
+void Gallery::buttons() {
     struct Kind {
         QString caption;
         QString normal;
@@ -210,10 +155,9 @@ void GalleryTest::buttons() {
             QWidget window;
             window.resize(kind.size);
             auto* button = new CBitmapBtn(kind.text, QRect(QPoint(0, 0), kind.size), &window);
-            const QPixmap normal = skinBitmap(kind.normal, kind.size, QColor(60, 20, 20));
-            button->setImages(QRect(QPoint(0, 0), kind.size), normal,
-                              skinBitmap(kind.hover, kind.size, QColor(120, 30, 30)),
-                              skinBitmap(kind.pressed, kind.size, QColor(170, 30, 30)), normal);
+            const QPixmap normal = bitmap(kind.normal);
+            button->setImages(QRect(QPoint(0, 0), kind.size), normal, bitmap(kind.hover),
+                              bitmap(kind.pressed), normal);
             button->setTextAlignment(kind.alignment);
             button->setFontHeight(kind.fontHeight);
             window.show();
@@ -237,19 +181,16 @@ void GalleryTest::buttons() {
         }
         y += 60;
     }
-    QVERIFY(sheet.save(QStringLiteral("buttons.png")));
+    save(sheet, QStringLiteral("buttons.png"));
 }
 
-void GalleryTest::markers() {
+void Gallery::markers() {
     Sheet sheet({830, 330});
 
     // The DPI page with its six vertical sliders, at 1, 11, 22, 33, 44 and 53 (full).
-    Backdrop dpi(
-        skinImage(QStringLiteral("DPISetting/BK_DPISetting.png"), {242, 240}, QColor(40, 20, 20)));
-    const QPixmap dpiEmpty =
-        skinBitmap(QStringLiteral("DPISetting/DPIStage/0.png"), {7, 169}, QColor(50, 50, 50));
-    const QPixmap dpiFull =
-        skinBitmap(QStringLiteral("DPISetting/DPIStage/164.png"), {7, 169}, QColor(220, 30, 30));
+    Backdrop dpi(image(QStringLiteral("DPISetting/BK_DPISetting.png")));
+    const QPixmap dpiEmpty = bitmap(QStringLiteral("DPISetting/DPIStage/0.png"));
+    const QPixmap dpiFull = bitmap(QStringLiteral("DPISetting/DPIStage/164.png"));
     const int dpiPositions[] = {1, 11, 22, 33, 44, 53};
     for (int stage = 0; stage < 6; ++stage) {
         auto* marker = new CDMarkerV(&dpi);
@@ -263,12 +204,9 @@ void GalleryTest::markers() {
 
     // The lighting page with its three sliders at 1, 3 and 6; the main window's axis panel with
     // its two sliders at 1 and 11, then at 6 and 10.
-    const QPixmap stageEmpty =
-        skinBitmap(QStringLiteral("StageSlider/1.png"), {208, 14}, QColor(50, 50, 50));
-    const QPixmap stageFull =
-        skinBitmap(QStringLiteral("StageSlider/10.png"), {208, 14}, QColor(220, 30, 30));
-    Backdrop lighting(
-        skinImage(QStringLiteral("Lighting/BK_Lighting.png"), {242, 110}, QColor(40, 20, 20)));
+    const QPixmap stageEmpty = bitmap(QStringLiteral("StageSlider/1.png"));
+    const QPixmap stageFull = bitmap(QStringLiteral("StageSlider/10.png"));
+    Backdrop lighting(image(QStringLiteral("Lighting/BK_Lighting.png")));
     const int lightingPositions[] = {1, 3, 6};
     for (int row = 0; row < 3; ++row) {
         auto* marker = new CDMarker(&lighting);
@@ -282,8 +220,7 @@ void GalleryTest::markers() {
 
     int x = 290;
     for (const auto& [xPosition, yPosition] : {std::pair{1, 11}, std::pair{6, 10}}) {
-        Backdrop axis(skinImage(QStringLiteral("XYSensitivity/BK_XYSensSetting.png"), {242, 106},
-                                QColor(40, 20, 20)));
+        Backdrop axis(image(QStringLiteral("XYSensitivity/BK_XYSensSetting.png")));
         for (const int row : {0, 1}) {
             auto* marker = new CDMarker(&axis);
             marker->setGeometry(17, 25 + 45 * row, 208, 9);
@@ -296,10 +233,10 @@ void GalleryTest::markers() {
         sheet.place({x, 180}, axis);
         x += 260;
     }
-    QVERIFY(sheet.save(QStringLiteral("markers.png")));
+    save(sheet, QStringLiteral("markers.png"));
 }
 
-void GalleryTest::menus() {
+void Gallery::menus() {
     const ExMenuModel english{
         120,
         {command(QStringLiteral("Click"), 2001),
@@ -336,12 +273,14 @@ void GalleryTest::menus() {
     CExMenu menu(english, menuFont());
     const QPoint origin(100, 100);
     menu.popup(origin);
-    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    check(QTest::qWaitForWindowExposed(&menu), QStringLiteral("the assignment menu did not open"));
     QAction* dpiItem = menu.actions().at(12);
     QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(dpiItem).center());
     auto* dpiMenu = qobject_cast<CExMenu*>(dpiItem->menu());
-    QVERIFY(dpiMenu != nullptr);
-    QTRY_VERIFY(dpiMenu->isVisible());
+    if (!check(dpiMenu != nullptr && QTest::qWaitFor([dpiMenu] { return dpiMenu->isVisible(); }),
+               QStringLiteral("the DPI submenu did not open"))) {
+        return;
+    }
     dpiMenu->setActiveAction(dpiMenu->actions().at(2));
     sheet.caption(
         {20, 20},
@@ -358,7 +297,8 @@ void GalleryTest::menus() {
                               command(QStringLiteral("Mediaplayer öffnen"), 2053)}};
     CExMenu germanMenu(german, menuFont());
     germanMenu.popup(origin);
-    QVERIFY(QTest::qWaitForWindowExposed(&germanMenu));
+    check(QTest::qWaitForWindowExposed(&germanMenu),
+          QStringLiteral("the German menu did not open"));
     germanMenu.setActiveAction(germanMenu.actions().at(1));
     sheet.caption({380, 20}, QStringLiteral("German multimedia menu (width 100)"));
     sheet.place({380, 30}, germanMenu);
@@ -372,17 +312,17 @@ void GalleryTest::menus() {
          command(QStringLiteral("Insert delay"), 32786)}};
     CExMenu contextMenu(context, menuFont());
     contextMenu.popup(origin);
-    QVERIFY(QTest::qWaitForWindowExposed(&contextMenu));
+    check(QTest::qWaitForWindowExposed(&contextMenu),
+          QStringLiteral("the context menu did not open"));
     sheet.caption({380, 170}, QStringLiteral("Macro manager context menu (width 140)"));
     sheet.place({380, 180}, contextMenu);
     contextMenu.close();
 
-    QVERIFY(sheet.save(QStringLiteral("menus.png")));
+    save(sheet, QStringLiteral("menus.png"));
 }
 
-void GalleryTest::scrollBars() {
-    const QPixmap cells =
-        skinBitmap(QStringLiteral("ScrollBar.png"), {117, 48}, QColor(120, 30, 30));
+void Gallery::scrollBars() {
+    const QPixmap cells = bitmap(QStringLiteral("ScrollBar.png"));
     Sheet sheet({960, 620});
 
     // One bar per look, 300 pixels long over range 0..999 with a page of 400.
@@ -433,10 +373,9 @@ void GalleryTest::scrollBars() {
     auto* area = new QScrollArea(&window);
     area->setFrameStyle(QFrame::NoFrame);
     area->setGeometry(0, 0, 260, 561);
-    auto* column = new Backdrop(
-        skinImage(QStringLiteral("BK_MainRight.png"), {260, 1024}, QColor(30, 20, 20)));
+    auto* column = new Backdrop(image(QStringLiteral("BK_MainRight.png")));
     column->resize(247, 900);
-    const QPixmap header = skinBitmap(QStringLiteral("ItemBK.png"), {242, 20}, QColor(90, 20, 20));
+    const QPixmap header = bitmap(QStringLiteral("ItemBK.png"));
     const QString titles[] = {QStringLiteral("DPI Setting"),        QStringLiteral("Lighting"),
                               QStringLiteral("Polling Rate"),       QStringLiteral("Mouse Speed"),
                               QStringLiteral("Double-Click Speed"), QStringLiteral("Scroll Speed")};
@@ -450,14 +389,12 @@ void GalleryTest::scrollBars() {
     area->setWidget(column);
     window.show();
     CSkinScrollWnd* frame = CSkinScrollWnd::skinWindowScroll(area, cells);
-    QVERIFY(frame->verticalBar()->isVisible());
+    check(frame->verticalBar()->isVisible(),
+          QStringLiteral("the settings panel's scroll bar is hidden"));
     area->verticalScrollBar()->setValue(20);
     sheet.caption({x + 20, 20}, QStringLiteral("Settings panel, scrolled by 20"));
     sheet.place({x + 20, 30}, window);
-    QVERIFY(sheet.save(QStringLiteral("scrollbars.png")));
+    save(sheet, QStringLiteral("scrollbars.png"));
 }
 
-}  // namespace gx508
-
-QTEST_MAIN(gx508::GalleryTest)
-#include "GalleryTest.moc"
+}  // namespace gx508::gallery
