@@ -23,7 +23,7 @@
 #include "gui/app/LeftColumn.h"
 #include "gui/app/MouseSession.h"
 #include "gui/app/TrayNotifier.h"
-#include "gui/assign/CMouseView.h"
+#include "gui/assign/MouseView.h"
 #include "gui/ui/Skin.h"
 #include "platform/ProgramFolder.h"
 

@@ -20,12 +20,12 @@
 #include "core/device/StatusNotice.h"
 #include "core/i18n/FontRule.h"
 #include "core/i18n/MainWindowTexts.h"
-#include "gui/app/CBusyOverlay.h"
+#include "gui/app/BusyOverlay.h"
 #include "gui/app/LeftColumn.h"
 #include "gui/app/MainWindowLayout.h"
 #include "gui/app/MouseSession.h"
 #include "gui/app/TrayNotifier.h"
-#include "gui/assign/CMouseView.h"
+#include "gui/assign/MouseView.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CDMarker.h"
 #include "gui/ui/CExMenu.h"
@@ -77,22 +77,22 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
     const QImage background = skin.image(u"/skins/main.png");
     setFixedSize(background.isNull() ? layout::kFallbackWindowSize : background.size());
 
-    m_mouseView = new CMouseView(*this, skin, state.texts, fontFace);
+    m_mouseView = new MouseView(*this, skin, state.texts, fontFace);
     m_leftColumn = new LeftColumn(*this, skin, state.texts, fontFace);
     createCommandButtons(fontFace);
     createHelpMenu();
-    m_busy = new CBusyOverlay(*this);
+    m_busy = new BusyOverlay(*this);
 
     connect(m_leftColumn->assignmentHeader(), &CBitmapBtn::clicked, this,
             &CMouseConfigurationDlg::toggleButtonList);
     connect(m_leftColumn->axisHeader(), &CBitmapBtn::clicked, this,
             &CMouseConfigurationDlg::toggleAxisPanel);
     connect(m_leftColumn->macroHeader(), &CBitmapBtn::clicked, m_mouseView,
-            &CMouseView::ClearHighlight);
+            &MouseView::ClearHighlight);
     connect(m_leftColumn->xSlider(), &CDMarker::positionReleased, this,
-            [this](int position) { sensitivityReleased(kXSliderId, position); });
+            [this](int position) { sensitivityReleased(Axis::X, position); });
     connect(m_leftColumn->ySlider(), &CDMarker::positionReleased, this,
-            [this](int position) { sensitivityReleased(kYSliderId, position); });
+            [this](int position) { sensitivityReleased(Axis::Y, position); });
 
     collapseSections();
     m_mouseView->SelectView(1);
@@ -210,13 +210,9 @@ void CMouseConfigurationDlg::collapseSections() {
     m_leftColumn->setAxisExpanded(false);
 }
 
-void CMouseConfigurationDlg::sensitivityReleased(int sliderId, int position) {
-    const auto value = static_cast<std::uint8_t>(position);
-    if (sliderId == kXSliderId) {
-        m_state.block.setByte(block::kXSensitivity, value);
-    } else if (sliderId == kYSliderId) {
-        m_state.block.setByte(block::kYSensitivity, value);
-    }
+void CMouseConfigurationDlg::sensitivityReleased(Axis axis, int position) {
+    m_state.block.setByte(axis == Axis::X ? block::kXSensitivity : block::kYSensitivity,
+                          static_cast<std::uint8_t>(position));
 }
 
 void CMouseConfigurationDlg::showStatusNotice(DeviceNotice notice) {

@@ -13,9 +13,9 @@
 namespace gx508 {
 
 class CBitmapBtn;
-class CBusyOverlay;
+class BusyOverlay;
 class CExMenu;
-class CMouseView;
+class MouseView;
 class LeftColumn;
 class MouseSession;
 class Skin;
@@ -31,8 +31,9 @@ class CMouseConfigurationDlg : public QWidget {
   public:
     // Not shown, but it names the window for the desktop.
     static constexpr const char* kTitle = "VelmoraGX508鼠标";
-    static constexpr int kXSliderId = 2025;
-    static constexpr int kYSliderId = 2026;
+
+    // The axes of the sensitivity sliders.
+    enum class Axis { X, Y };
 
     // Builds every control from the loaded state; with the mouse connected the icon shows and
     // the sliders and labels take the block's values, otherwise the icon goes away again.
@@ -48,20 +49,21 @@ class CMouseConfigurationDlg : public QWidget {
     void setVisible(bool visible) override;
     int earlyHideCount() const { return m_earlyHide; }
 
-    CMouseView& mouseView() const { return *m_mouseView; }
+    MouseView& mouseView() const { return *m_mouseView; }
     LeftColumn& leftColumn() const { return *m_leftColumn; }
     CBitmapBtn* applyButton() const { return m_apply; }
     CBitmapBtn* cancelButton() const { return m_cancel; }
     CBitmapBtn* resetButton() const { return m_reset; }
     CBitmapBtn* closeButton() const { return m_close; }
     CBitmapBtn* helpButton() const { return m_help; }
-    CBusyOverlay* busyOverlay() const { return m_busy; }
+    BusyOverlay* busyOverlay() const { return m_busy; }
     CExMenu* helpMenu() const { return m_helpMenu; }
 
-    // Message 11029: slider 2025 stores its position in block byte 67, 2026 in byte 68.
-    void sensitivityReleased(int sliderId, int position);
+    // A sensitivity slider let go at `position`: the X slider's goes into the block's X
+    // sensitivity byte, the Y slider's into the Y byte.
+    void sensitivityReleased(Axis axis, int position);
 
-    // Shows the balloon of a status notice (message 2034), if the notice has one.
+    // Shows the balloon of a status notice, if the notice has one.
     void showStatusNotice(DeviceNotice notice);
 
     // Brings the window back from the notification area: centred, refreshed from the block, both
@@ -112,7 +114,7 @@ class CMouseConfigurationDlg : public QWidget {
     TrayNotifier& m_tray;
     const Skin& m_skin;
     QFont m_font;
-    CMouseView* m_mouseView = nullptr;
+    MouseView* m_mouseView = nullptr;
     LeftColumn* m_leftColumn = nullptr;
     CBitmapBtn* m_help = nullptr;
     CBitmapBtn* m_minimise = nullptr;
@@ -122,7 +124,7 @@ class CMouseConfigurationDlg : public QWidget {
     CBitmapBtn* m_cancel = nullptr;
     CBitmapBtn* m_apply = nullptr;
     CExMenu* m_helpMenu = nullptr;
-    CBusyOverlay* m_busy = nullptr;
+    BusyOverlay* m_busy = nullptr;
     int m_earlyHide = 2;
     bool m_exitWhenIdle = false;
     std::optional<QPoint> m_dragOffset;  // while the window follows the pointer itself

@@ -1,4 +1,4 @@
-#include "gui/assign/CMouseView.h"
+#include "gui/assign/MouseView.h"
 
 #include <QPainter>
 #include <QTest>
@@ -23,7 +23,7 @@ struct Fixture {
         image.fill(Qt::black);
         QPainter painter(&image);
         view.paintMouseView(painter);
-        return image.copy(CMouseView::kViewArea);
+        return image.copy(MouseView::kViewArea);
     }
 
     std::vector<int> visibleLabels() const {
@@ -39,7 +39,7 @@ struct Fixture {
     QWidget window;
     Skin skin{QStringLiteral(GX508_PROGRAM_DIR "/Skins")};
     LanguageTable texts = LanguageTable::For("EN");
-    CMouseView view;
+    MouseView view;
 };
 
 // The smallest rectangle (in window coordinates) where two pictures of the view area differ.
@@ -52,7 +52,7 @@ QRect Difference(const QImage& a, const QImage& b) {
             }
         }
     }
-    return bounds.translated(CMouseView::kViewArea.topLeft());
+    return bounds.translated(MouseView::kViewArea.topLeft());
 }
 
 QRect OverlayRect(const Skin& skin, int view, int button) {
@@ -69,7 +69,7 @@ QRect OverlayRect(const Skin& skin, int view, int button) {
 
 }  // namespace
 
-class CMouseViewTest : public QObject {
+class MouseViewTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -80,7 +80,7 @@ class CMouseViewTest : public QObject {
     void collapsedListOnlyRecordsThePanelMode();
 };
 
-void CMouseViewTest::labelClickHighlightsItsButtonInTheView_data() {
+void MouseViewTest::labelClickHighlightsItsButtonInTheView_data() {
     QTest::addColumn<int>("view");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("button");
@@ -91,7 +91,7 @@ void CMouseViewTest::labelClickHighlightsItsButtonInTheView_data() {
     QTest::newRow("side row 4, Button 12: S-12") << 2 << 4 << 7;
 }
 
-void CMouseViewTest::labelClickHighlightsItsButtonInTheView() {
+void MouseViewTest::labelClickHighlightsItsButtonInTheView() {
     QFETCH(int, view);
     QFETCH(int, row);
     QFETCH(int, button);
@@ -113,7 +113,7 @@ void CMouseViewTest::labelClickHighlightsItsButtonInTheView() {
              "only the highlighted button's picture changes");
 }
 
-void CMouseViewTest::secondClickOrClearHighlightTakesTheMarkAway() {
+void MouseViewTest::secondClickOrClearHighlightTakesTheMarkAway() {
     Fixture f;
     f.view.setListExpanded(true);
     QTest::mouseClick(f.view.label(2), Qt::LeftButton);
@@ -131,7 +131,7 @@ void CMouseViewTest::secondClickOrClearHighlightTakesTheMarkAway() {
     QVERIFY(!f.view.label(1)->isSelected());
 }
 
-void CMouseViewTest::viewsSwitchTheTabsAndThePanel() {
+void MouseViewTest::viewsSwitchTheTabsAndThePanel() {
     Fixture f;
     f.view.setListExpanded(true);
     const std::vector<int> front = {0, 1, 2, 3, 4, 5, 6};
@@ -160,7 +160,7 @@ void CMouseViewTest::viewsSwitchTheTabsAndThePanel() {
     QVERIFY(!f.view.tab(2)->isSelected() && !f.view.tab(3)->isSelected());
 }
 
-void CMouseViewTest::collapsedListOnlyRecordsThePanelMode() {
+void MouseViewTest::collapsedListOnlyRecordsThePanelMode() {
     Fixture f;
     f.view.SetPanelMode(1);
     QCOMPARE(f.view.panelMode(), 1);
@@ -173,5 +173,5 @@ void CMouseViewTest::collapsedListOnlyRecordsThePanelMode() {
 
 }  // namespace gx508
 
-QTEST_MAIN(gx508::CMouseViewTest)
-#include "CMouseViewTest.moc"
+QTEST_MAIN(gx508::MouseViewTest)
+#include "MouseViewTest.moc"

@@ -8,14 +8,14 @@ namespace gx508 {
 // Covers its parent while a device sequence runs: dims it, shows a moving progress bar and takes
 // every pointer press and key, so that nothing can be changed until the sequence has ended. The
 // parent keeps painting underneath.
-class CBusyOverlay : public QWidget {
+class BusyOverlay : public QWidget {
     Q_OBJECT
 
   public:
     static constexpr QSize kBarSize{300, 14};
     static constexpr int kFrameMs = 40;
 
-    explicit CBusyOverlay(QWidget& parent);
+    explicit BusyOverlay(QWidget& parent);
 
     // Shows (and starts the bar) or hides the overlay.
     void setBusy(bool busy);

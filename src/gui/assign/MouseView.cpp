@@ -1,4 +1,4 @@
-#include "gui/assign/CMouseView.h"
+#include "gui/assign/MouseView.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -30,8 +30,8 @@ QPoint LabelPosition(int row) {
 
 }  // namespace
 
-CMouseView::CMouseView(QWidget& window, const Skin& skin, const LanguageTable& texts,
-                       const QString& fontFace)
+MouseView::MouseView(QWidget& window, const Skin& skin, const LanguageTable& texts,
+                     const QString& fontFace)
     : QObject(&window), m_window(window), m_skin(skin), m_texts(texts) {
     const QPixmap tabNormal = skin.loadBitmap(u"\\skins\\button-mouse-normal.png");
     const QPixmap tabOver = skin.loadBitmap(u"\\skins\\button-mouse-over.png");
@@ -68,17 +68,17 @@ CMouseView::CMouseView(QWidget& window, const Skin& skin, const LanguageTable& t
     SelectView(kFrontView);
 }
 
-CBitmapBtn* CMouseView::label(int button) const {
+CBitmapBtn* MouseView::label(int button) const {
     return button >= 0 && button < kLabelCount ? m_labels[static_cast<std::size_t>(button)]
                                                : nullptr;
 }
 
-CBitmapBtn* CMouseView::tab(int view) const {
+CBitmapBtn* MouseView::tab(int view) const {
     return view >= kFrontView && view <= kBackView ? m_tabs[static_cast<std::size_t>(view - 1)]
                                                    : nullptr;
 }
 
-void CMouseView::SelectView(int view) {
+void MouseView::SelectView(int view) {
     if (MouseViewPictureOf(view) == nullptr) {
         return;
     }
@@ -91,7 +91,7 @@ void CMouseView::SelectView(int view) {
     m_window.update(kViewArea);
 }
 
-void CMouseView::SetPanelMode(int mode) {
+void MouseView::SetPanelMode(int mode) {
     if (PanelRowCount(mode) == 0) {
         return;
     }
@@ -107,7 +107,7 @@ void CMouseView::SetPanelMode(int mode) {
     m_window.update(kPanelArea);
 }
 
-void CMouseView::ClearHighlight() {
+void MouseView::ClearHighlight() {
     for (CBitmapBtn* label : m_labels) {
         label->setSelected(false);
     }
@@ -115,19 +115,19 @@ void CMouseView::ClearHighlight() {
     m_window.update(kViewArea);
 }
 
-void CMouseView::setListExpanded(bool expanded) {
+void MouseView::setListExpanded(bool expanded) {
     m_listExpanded = expanded;
     showPanelLabels();
     m_window.update(kPanelArea);
 }
 
-void CMouseView::setLabelTexts(const std::array<std::string, kLabelCount>& labels) {
+void MouseView::setLabelTexts(const std::array<std::string, kLabelCount>& labels) {
     for (std::size_t k = 0; k < labels.size(); ++k) {
         m_labels[k]->setText(QString::fromStdString(labels[k]));
     }
 }
 
-void CMouseView::showPanelLabels() {
+void MouseView::showPanelLabels() {
     for (int mode = 0; mode < 2; ++mode) {
         const bool visible = m_listExpanded && mode == m_panelMode;
         for (int row = 0; row < PanelRowCount(mode); ++row) {
@@ -138,7 +138,7 @@ void CMouseView::showPanelLabels() {
 
 // Until the assignment menu opens from here, a click on a label marks its button and a second
 // click on the same label takes the mark away again.
-void CMouseView::onLabelClicked(int button) {
+void MouseView::onLabelClicked(int button) {
     if (m_highlighted == button) {
         ClearHighlight();
         return;
@@ -151,7 +151,7 @@ void CMouseView::onLabelClicked(int button) {
     m_window.update(kViewArea);
 }
 
-void CMouseView::paintMouseView(QPainter& painter) const {
+void MouseView::paintMouseView(QPainter& painter) const {
     m_skin.draw(painter, u"Skins\\BK_MainMid.png", kViewArea.left(), kViewArea.top());
     const MouseViewPicture* picture = MouseViewPictureOf(m_view);
     m_skin.draw(painter, qText(picture->base), picture->x, picture->y);
@@ -169,7 +169,7 @@ void CMouseView::paintMouseView(QPainter& painter) const {
     }
 }
 
-void CMouseView::paintPanel(QPainter& painter) const {
+void MouseView::paintPanel(QPainter& painter) const {
     m_skin.draw(painter,
                 m_panelMode == 0 ? u"/Skins/ButtonAssignment/BK_ButtonAssignment.png"
                                  : u"/Skins/ButtonAssignment/BK_ButtonAssignment-Side.png",

@@ -1,4 +1,4 @@
-#include "gui/app/CBusyOverlay.h"
+#include "gui/app/BusyOverlay.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -16,7 +16,7 @@ constexpr int kStep = 6;
 
 }  // namespace
 
-CBusyOverlay::CBusyOverlay(QWidget& parent) : QWidget(&parent) {
+BusyOverlay::BusyOverlay(QWidget& parent) : QWidget(&parent) {
     setCursor(Qt::WaitCursor);
     setFocusPolicy(Qt::StrongFocus);
     hide();
@@ -26,7 +26,7 @@ CBusyOverlay::CBusyOverlay(QWidget& parent) : QWidget(&parent) {
     });
 }
 
-void CBusyOverlay::setBusy(bool busy) {
+void BusyOverlay::setBusy(bool busy) {
     if (busy) {
         setGeometry(parentWidget()->rect());
         m_phase = 0;
@@ -40,13 +40,13 @@ void CBusyOverlay::setBusy(bool busy) {
     }
 }
 
-QRect CBusyOverlay::barRect() const {
+QRect BusyOverlay::barRect() const {
     QRect bar(QPoint(0, 0), kBarSize);
     bar.moveCenter(rect().center());
     return bar;
 }
 
-void CBusyOverlay::paintEvent(QPaintEvent*) {
+void BusyOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kDim);
     const QRect bar = barRect();
@@ -62,7 +62,7 @@ void CBusyOverlay::paintEvent(QPaintEvent*) {
 }
 
 // Every pointer and key event that reaches the overlay ends here.
-bool CBusyOverlay::event(QEvent* event) {
+bool BusyOverlay::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:

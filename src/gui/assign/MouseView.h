@@ -22,7 +22,7 @@ class Skin;
 // labels of the button assignment panel. The tabs and labels are children of the main window;
 // the pictures and the panel's captions are drawn by the main window's paint through
 // paintMouseView and paintPanel.
-class CMouseView : public QObject {
+class MouseView : public QObject {
     Q_OBJECT
 
   public:
@@ -30,8 +30,8 @@ class CMouseView : public QObject {
     static constexpr QRect kPanelArea{20, 127, 242, 174};
     static constexpr QSize kLabelSize{130, 16};
 
-    CMouseView(QWidget& window, const Skin& skin, const LanguageTable& texts,
-               const QString& fontFace);
+    MouseView(QWidget& window, const Skin& skin, const LanguageTable& texts,
+              const QString& fontFace);
 
     // Clears the highlight, selects the view's tab alone, records the view and sets the panel
     // mode it belongs to (the back view keeps the mode).
