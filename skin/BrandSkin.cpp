@@ -11,6 +11,7 @@
 #include "Paint.h"
 #include "Palette.h"
 #include "SkinWriter.h"
+#include "gui/ui/SkinFiles.h"
 
 namespace gx508::skin {
 
@@ -184,13 +185,12 @@ QImage markLogo() {
 }  // namespace
 
 void paintBrand(SkinWriter& writer) {
-    writer.write("splash.png", splash());
-    writer.write("gx508-16.png", icon(16));
-    writer.write("gx508-32.png", icon(32));
-    writer.write("gx508-48.png", icon(48));
-    writer.write("gx508.png", icon(256));
-    writer.write("Logo.png", logo());
-    writer.write("MLogo.png", markLogo());
+    writer.write(kSplashFile.name, splash());
+    for (const SkinFile& file : kIconFiles) {
+        writer.write(file.name, icon(file.width));
+    }
+    writer.write(kLogoFile.name, logo());
+    writer.write(kSmallLogoFile.name, markLogo());
 }
 
 }  // namespace gx508::skin

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "DialogScenes.h"
-#include "Families.h"
 #include "Paint.h"
+#include "core/assign/AssignmentPanel.h"
+#include "gui/app/MainWindowLayout.h"
+#include "gui/assign/MouseViewLayout.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SkinFiles.h"
 
@@ -42,76 +44,93 @@ void checker(QPainter& painter, const QRect& area) {
     painter.restore();
 }
 
+// The box a header's caption is written in.
+QRect captionBox(const QRect& header) {
+    return header.adjusted(4, 0, -8, 0);
+}
+
 // The main window as it looks with the button list, the axis panel and two settings pages
 // open, the first button highlighted: every image at the position the window draws it.
 QImage mainWindowScene(SkinLibrary& skin) {
-    QImage scene = canvas(QSize(1000, 642), Qt::black);
+    QImage scene = canvas(kMainBackgroundFile.size(), Qt::black);
     QPainter painter(&scene);
     const auto put = [&](const char* name, int x, int y) {
         painter.drawImage(x, y, skin.image(QString::fromLatin1(name)));
     };
-    put("main.png", 0, 0);
-    put("Logo.png", 20, 32);
-    put("BK_MainMid.png", 262, 32);
-    const MouseViewLayout front = mouseViewLayouts().front();
-    painter.drawImage(front.origin, skin.image(QString::fromStdString(front.base)));
-    for (const auto& [name, position] : front.overlays) {
-        const bool lit = name.ends_with("F-1");
-        painter.drawImage(
-            position,
-            skin.image(QString::fromStdString(name + (lit ? "-over.png" : "-normal.png"))));
+    const auto draw = [&](const SkinFile& file, QPoint at) {
+        painter.drawImage(at, skin.image(file));
+    };
+    draw(kMainBackgroundFile, {0, 0});
+    draw(kLogoFile, layout::kLogo);
+    draw(kMiddleColumnFile, layout::kViewArea.topLeft());
+    const layout::MouseViewPicture& front = *layout::mouseViewPicture(kFrontView);
+    draw(*front.base, front.at);
+    for (const layout::ButtonOverlay& overlay : front.overlays) {
+        draw(overlay.button == 0 ? overlay.files->over : overlay.files->normal, overlay.at);
     }
-    put("BK_MainLeft.png", 20, 107);
-    put("MLogo.png", 40, 525);
-    put("ItemBK.png", 20, 107);
-    label(painter, QRect(24, 107, 230, 20), QStringLiteral("Button Assignment"), 13);
-    put("ButtonAssignment/BK_ButtonAssignment.png", 20, 127);
+    draw(kLeftColumnFile, layout::kLeftColumn);
+    draw(kSmallLogoFile, layout::kSmallLogo);
+    draw(kHeaderFile, layout::kAssignmentHeader.topLeft());
+    label(painter, captionBox(layout::kAssignmentHeader), QStringLiteral("Button Assignment"), 13);
+    draw(kFrontPanelFile, layout::kPanelArea.topLeft());
     const char* functions[] = {"Left Click", "Right Click", "Middle Click",       "Forward",
                                "Back",       "DPI Loop",    "Macro: Reload burst"};
-    for (int row = 0; row < 7; ++row) {
-        label(painter, QRect(31, 156 + 20 * row, 84, 14), QStringLiteral("Button %1").arg(row + 1),
-              12, Qt::AlignCenter);
-        put(row == 0 ? "ButtonAssignment/DropdownBox-over.png"
-                     : "ButtonAssignment/DropdownBox-normal.png",
-            120, 154 + 20 * row);
-        label(painter, QRect(124, 154 + 20 * row, 121, 16), QString::fromLatin1(functions[row]),
-              13);
+    for (int row = 0; row < kFrontPanelRows; ++row) {
+        label(painter, layout::panelCaptionBox(row), QStringLiteral("Button %1").arg(row + 1), 12,
+              Qt::AlignCenter);
+        const QPoint at = layout::panelLabelPosition(row);
+        draw(row == 0 ? kLabelOverFile : kLabelNormalFile, at);
+        label(painter, QRect(at, layout::kPanelLabelSize).adjusted(4, 0, -5, 0),
+              QString::fromLatin1(functions[row]), 13);
     }
-    const char* headers[] = {"Macro Manager", "Gun Manager", "Axis Sensitivity"};
+    const int listHeight = kFrontPanelFile.height;
+    const QRect headers[] = {layout::kMacroHeader.translated(0, listHeight),
+                             layout::kGunHeader.translated(0, listHeight),
+                             layout::kAxisHeader.translated(0, listHeight)};
+    const char* captions[] = {"Macro Manager", "Gun Manager", "Axis Sensitivity"};
     for (int i = 0; i < 3; ++i) {
-        put(i == 0 ? "MacroManagementBK.png" : "ItemBK.png", 20, 306 + 25 * i);
-        label(painter, QRect(24, 306 + 25 * i, 230, 20), QString::fromLatin1(headers[i]), 13);
+        draw(i == 0 ? kMacroHeaderFile : kHeaderFile, headers[i].topLeft());
+        label(painter, captionBox(headers[i]), QString::fromLatin1(captions[i]), 13);
     }
-    put("XYSensitivity/BK_XYSensSetting.png", 20, 376);
+    const QPoint axisPanel(headers[2].left(), headers[2].bottom() + 1);
+    draw(kAxisPanelFile, axisPanel);
+    const int textLeft = axisPanel.x() + layout::kSliderLeftOffset;
     for (int axis = 0; axis < 2; ++axis) {
-        const int top = 376 + 45 * axis;
-        label(painter, QRect(37, top + 5, 200, 20),
+        const int top = axisPanel.y() + layout::kSliderSpacing * axis;
+        label(painter, QRect(textLeft, top + 5, layout::kAxisTextRight - textLeft, 20),
               axis == 0 ? QStringLiteral("x-Axis") : QStringLiteral("y-Axis"));
-        painter.drawImage(QPoint(37, top + 25), skin.image(QStringLiteral("StageSlider/1.png")),
-                          QRect(0, 0, 206, 9));
-        painter.drawImage(QPoint(37, top + 25), skin.image(QStringLiteral("StageSlider/10.png")),
-                          QRect(0, 0, 208 * (axis == 0 ? 5 : 8) / 9, 9));
-        for (int mark = 1; mark <= 10; ++mark) {
-            label(painter, QRect(24 + 21 * mark, top + 35, 20, 20), QString::number(mark), 11);
+        const QPoint slider(textLeft, top + layout::kSliderTopOffset);
+        const QSize track(layout::kSliderTrackSource.width(), layout::kSliderSize.height());
+        painter.drawImage(slider, skin.image(kSliderEmptyFile), QRect(QPoint(0, 0), track));
+        painter.drawImage(slider, skin.image(kSliderFullFile),
+                          QRect(0, 0, layout::kSliderSize.width() * (axis == 0 ? 5 : 8) / 9,
+                                layout::kSliderSize.height()));
+        for (int mark = 0; mark < layout::kScaleMarks; ++mark) {
+            label(painter,
+                  QRect(layout::kScaleFirstLeft + layout::kScaleStep * mark, top + 35, 20, 20),
+                  QString::number(mark + 1), 11);
         }
     }
-    put("button-help-normal.png", 937, 5);
-    put("button-min-normal.png", 958, 5);
-    put("button-close-over.png", 979, 5);
-    put("button-config-normal.png", 18, 604);
-    put("button-cancel-normal.png", 798, 604);
-    put("button-cancel-over.png", 860, 604);
-    put("button-cancel-leave.png", 923, 604);
-    label(painter, QRect(18, 604, 72, 30), QStringLiteral("Config"), 14, Qt::AlignCenter);
-    const char* commands[] = {"Reset", "Cancel", "Apply"};
-    for (int i = 0; i < 3; ++i) {
-        label(painter, QRect(798 + 62 * i + (i == 2 ? 1 : 0), 604, 57, 30),
-              QString::fromLatin1(commands[i]), 14, Qt::AlignCenter);
+    draw(kHelpNormalFile, layout::kHelpButton.topLeft());
+    draw(kMinimiseNormalFile, layout::kMinimiseButton.topLeft());
+    draw(kCloseOverFile, layout::kCloseButton.topLeft());
+    draw(kConfigNormalFile, layout::kProfileButton.topLeft());
+    label(painter, layout::kProfileButton, QStringLiteral("Config"), 14, Qt::AlignCenter);
+    const struct {
+        QRect rect;
+        const SkinFile& look;
+        const char* caption;
+    } commands[] = {{layout::kResetButton, kCommandNormalFile, "Reset"},
+                    {layout::kCancelButton, kCommandOverFile, "Cancel"},
+                    {layout::kApplyButton, kCommandLeaveFile, "Apply"}};
+    for (const auto& command : commands) {
+        draw(command.look, command.rect.topLeft());
+        label(painter, command.rect, QString::fromLatin1(command.caption), 14, Qt::AlignCenter);
     }
-    put("button-mouse-leave.png", 437, 527);
-    put("button-mouse-over.png", 503, 527);
-    label(painter, QRect(437, 527, 62, 29), QStringLiteral("Top View"), 13, Qt::AlignCenter);
-    label(painter, QRect(503, 527, 62, 29), QStringLiteral("Side View"), 13, Qt::AlignCenter);
+    draw(kViewTabLeaveFile, layout::kViewTabs[0].topLeft());
+    draw(kViewTabOverFile, layout::kViewTabs[1].topLeft());
+    label(painter, layout::kViewTabs[0], QStringLiteral("Top View"), 13, Qt::AlignCenter);
+    label(painter, layout::kViewTabs[1], QStringLiteral("Side View"), 13, Qt::AlignCenter);
 
     // The settings panel with the DPI and report rate pages open.
     painter.save();
@@ -119,7 +138,7 @@ QImage mainWindowScene(SkinLibrary& skin) {
     painter.setClipRect(QRect(0, 0, 260, 561));
     put("BK_MainRight.png", 0, 0);
     const auto panelHeader = [&](int top, const char* caption) {
-        put("ItemBK.png", 0, top);
+        draw(kHeaderFile, {0, top});
         label(painter, QRect(4, top, 230, 20), QString::fromLatin1(caption), 13);
     };
     panelHeader(2, "DPI Setting");
@@ -150,7 +169,7 @@ QImage mainWindowScene(SkinLibrary& skin) {
     put("MouseAttribute/Speed/6.png", 50, 483);
     label(painter, QRect(5, 551, 45, 15), QStringLiteral("Slow"), 13, Qt::AlignRight);
     label(painter, QRect(192, 551, 45, 15), QStringLiteral("Fast"), 13);
-    const QImage& cells = skin.image(QString::fromLatin1(kScrollBarCellsFile.data()));
+    const QImage& cells = skin.image(kScrollBarCellsFile);
     painter.drawImage(QPoint(247, 0), cells, QRect(0, 0, 13, 16));
     for (int y = 16; y < 545; y += 16) {
         painter.drawImage(QPoint(247, y), cells, QRect(39, 0, 13, 16));
@@ -165,19 +184,19 @@ QImage mainWindowScene(SkinLibrary& skin) {
     return scene;
 }
 
-// One mouse view inside the middle column, with the named overlays lit.
-QImage mouseScene(SkinLibrary& skin, const MouseViewLayout& view, bool allLit) {
-    QImage scene = canvas(QSize(472, 561), Qt::black);
+// One mouse view inside the middle column, with its second overlay lit, or every overlay.
+QImage mouseScene(SkinLibrary& skin, int view, bool allLit) {
+    QImage scene = canvas(kMiddleColumnFile.size(), Qt::black);
     QPainter painter(&scene);
-    painter.drawImage(0, 0, skin.image(QStringLiteral("BK_MainMid.png")));
-    painter.translate(-262, -32);
-    painter.drawImage(view.origin, skin.image(QString::fromStdString(view.base)));
-    for (size_t i = 0; i < view.overlays.size(); ++i) {
-        const auto& [name, position] = view.overlays[i];
+    painter.drawImage(0, 0, skin.image(kMiddleColumnFile));
+    painter.translate(-layout::kViewArea.topLeft());
+    const layout::MouseViewPicture& picture = *layout::mouseViewPicture(view);
+    painter.drawImage(picture.at, skin.image(*picture.base));
+    for (std::size_t i = 0; i < picture.overlays.size(); ++i) {
+        const layout::ButtonOverlay& overlay = picture.overlays[i];
         const bool lit = allLit || i == 1;
-        painter.drawImage(
-            position,
-            skin.image(QString::fromStdString(name + (lit ? "-over.png" : "-normal.png"))));
+        painter.drawImage(overlay.at,
+                          skin.image(lit ? overlay.files->over : overlay.files->normal));
     }
     return scene;
 }
@@ -192,15 +211,14 @@ QImage contactSheet(const QString& skinsFolder) {
     };
     std::vector<Tile> scenes;
     scenes.push_back({QStringLiteral("main window: button 1 highlighted"), mainWindowScene(skin)});
-    const std::vector<MouseViewLayout> views = mouseViewLayouts();
     scenes.push_back(
-        {QStringLiteral("side view: button 9 highlighted"), mouseScene(skin, views[1], false)});
+        {QStringLiteral("side view: button 9 highlighted"), mouseScene(skin, kSideView, false)});
     scenes.push_back(
-        {QStringLiteral("front view: every overlay lit"), mouseScene(skin, views[0], true)});
+        {QStringLiteral("front view: every overlay lit"), mouseScene(skin, kFrontView, true)});
     scenes.push_back(
-        {QStringLiteral("side view: every overlay lit"), mouseScene(skin, views[1], true)});
+        {QStringLiteral("side view: every overlay lit"), mouseScene(skin, kSideView, true)});
     scenes.push_back(
-        {QStringLiteral("back view: every overlay lit"), mouseScene(skin, views[2], true)});
+        {QStringLiteral("back view: every overlay lit"), mouseScene(skin, kBackView, true)});
     for (auto& [caption, image] : dialogScenes(skin)) {
         scenes.push_back({caption, image});
     }

@@ -1,11 +1,7 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
-#include <QPoint>
-
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace gx508::skin {
 
@@ -21,15 +17,6 @@ void paintGunDialogs(SkinWriter& writer);     // gun macro manager and its step 
 
 // The mouse seen from above, as the front view shows it; the splash reuses it.
 QImage mouseTopView();
-
-// Where the main window draws a mouse view's base picture and its button overlays (names without
-// "-normal.png" / "-over.png"), for previews that put them together.
-struct MouseViewLayout {
-    std::string base;
-    QPoint origin;
-    std::vector<std::pair<std::string, QPoint>> overlays;
-};
-std::vector<MouseViewLayout> mouseViewLayouts();
 
 // The flat colour under every control of a settings page or left-column panel; slider tracks
 // and choice images that windows copy opaquely are laid on it.

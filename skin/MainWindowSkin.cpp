@@ -12,6 +12,9 @@
 #include "Paint.h"
 #include "Palette.h"
 #include "SkinWriter.h"
+#include "core/assign/AssignmentPanel.h"
+#include "gui/assign/MouseViewLayout.h"
+#include "gui/ui/SkinFiles.h"
 
 namespace gx508::skin {
 
@@ -202,14 +205,18 @@ QImage shadedColumnPanel(int height, int shadeHeight) {
     return image;
 }
 
-// The panel under the "Button Assignment" header with one slot per row of its view.
-QImage assignmentPanel(int rows) {
-    QImage image = shadedColumnPanel(174, 12);
+// The panel under the "Button Assignment" header with one slot per row of its view, each slot
+// under the row's label.
+QImage assignmentPanel(int rows, const SkinFile& file) {
+    QImage image = shadedColumnPanel(file.height, 12);
     QPainter painter(&image);
     smooth(painter);
     redRule(painter, QPointF(14, 14.5), QPointF(228, 14.5), 0.35);
+    const auto rowTop = [](int row) {
+        return layout::panelLabelPosition(row).y() - layout::kPanelArea.top();
+    };
     for (int r = 0; r < rows; ++r) {
-        const qreal top = 27 + 20 * r;
+        const qreal top = rowTop(r);
         painter.fillRect(QRectF(6, top + 3, 2, 10), kRedBright);
         glow(painter, rounded(QRectF(6, top + 3, 2, 10), 1), withAlpha(kRedGlow, 90), 3);
         painter.fillPath(rounded(QRectF(11, top + 1, 85, 14), 2), QColor(255, 255, 255, 6));
@@ -217,8 +224,8 @@ QImage assignmentPanel(int rows) {
             painter.fillRect(QRectF(10, top + 18, 222, 1), QColor(255, 255, 255, 9));
         }
     }
-    if (rows < 7) {
-        const QRectF rest(12, 27 + 20 * rows + 6, 218, 174 - 27 - 20 * rows - 16);
+    if (rows < kFrontPanelRows) {
+        const QRectF rest(12, rowTop(rows) + 6, 218, file.height - rowTop(rows) - 16);
         painter.fillPath(rounded(rest, 4), QColor(0, 0, 0, 50));
         hudCorners(painter, rest, 8, withAlpha(kRed, 110));
     }
@@ -268,9 +275,9 @@ QImage horizontalTrack(bool full) {
 }  // namespace
 
 void paintMainWindow(SkinWriter& writer) {
-    writer.write("main.png", mainBackground());
-    writer.write("BK_MainLeft.png", leftColumn());
-    writer.write("BK_MainMid.png", middleColumn());
+    writer.write(kMainBackgroundFile.name, mainBackground());
+    writer.write(kLeftColumnFile.name, leftColumn());
+    writer.write(kMiddleColumnFile.name, middleColumn());
 
     const auto diamond = [](QPainter& painter) {
         QPolygonF shape({QPointF(230, 6), QPointF(234, 10), QPointF(230, 14), QPointF(226, 10)});
@@ -288,42 +295,43 @@ void paintMainWindow(SkinWriter& writer) {
                                              Qt::RoundCap, Qt::RoundJoin));
         }
     };
-    writer.write("ItemBK.png", header(diamond));
-    writer.write("MacroManagementBK.png", header(opens));
+    writer.write(kHeaderFile.name, header(diamond));
+    writer.write(kMacroHeaderFile.name, header(opens));
 
     const auto help = [](QPainter& p, const QRectF& r, QColor c) { helpGlyph(p, r, c, 1.4); };
     const auto minimise = [](QPainter& p, const QRectF& r, QColor c) {
         minimiseGlyph(p, r, c, 1.6);
     };
     const auto close = [](QPainter& p, const QRectF& r, QColor c) { closeGlyph(p, r, c, 1.5); };
-    writer.write("button-help-normal.png", windowButton(Look::Normal, help, kRed));
-    writer.write("button-help-over.png", windowButton(Look::Hover, help, kRed));
-    writer.write("button-min-normal.png", windowButton(Look::Normal, minimise, kRed));
-    writer.write("button-min-over.png", windowButton(Look::Hover, minimise, kRed));
-    writer.write("button-close-normal.png", windowButton(Look::Normal, close, kRedBright));
-    writer.write("button-close-over.png", windowButton(Look::Hover, close, kRedBright));
+    writer.write(kHelpNormalFile.name, windowButton(Look::Normal, help, kRed));
+    writer.write(kHelpOverFile.name, windowButton(Look::Hover, help, kRed));
+    writer.write(kMinimiseNormalFile.name, windowButton(Look::Normal, minimise, kRed));
+    writer.write(kMinimiseOverFile.name, windowButton(Look::Hover, minimise, kRed));
+    writer.write(kCloseNormalFile.name, windowButton(Look::Normal, close, kRedBright));
+    writer.write(kCloseOverFile.name, windowButton(Look::Hover, close, kRedBright));
 
+    // The profile button, the command buttons and the view tabs, each at its listed size.
     const struct {
-        const char* name;
-        QSize size;
-    } commands[] = {{"button-config", {72, 30}}, {"button-cancel", {57, 30}}};
-    for (const auto& command : commands) {
-        const std::string base = command.name;
-        writer.write(base + "-normal.png", opaqueButton(command.size, Look::Normal, kCommandBar));
-        writer.write(base + "-over.png", opaqueButton(command.size, Look::Hover, kCommandBar));
-        writer.write(base + "-leave.png", opaqueButton(command.size, Look::Pressed, kCommandBar));
+        const SkinFile& normal;
+        const SkinFile& over;
+        const SkinFile& leave;
+    } buttons[] = {{kConfigNormalFile, kConfigOverFile, kConfigLeaveFile},
+                   {kCommandNormalFile, kCommandOverFile, kCommandLeaveFile},
+                   {kViewTabNormalFile, kViewTabOverFile, kViewTabLeaveFile}};
+    for (const auto& button : buttons) {
+        const QSize size = button.normal.size();
+        writer.write(button.normal.name, opaqueButton(size, Look::Normal, kCommandBar));
+        writer.write(button.over.name, opaqueButton(size, Look::Hover, kCommandBar));
+        writer.write(button.leave.name, opaqueButton(size, Look::Pressed, kCommandBar));
     }
-    writer.write("button-mouse-normal.png", opaqueButton({62, 29}, Look::Normal, kCommandBar));
-    writer.write("button-mouse-over.png", opaqueButton({62, 29}, Look::Hover, kCommandBar));
-    writer.write("button-mouse-leave.png", opaqueButton({62, 29}, Look::Pressed, kCommandBar));
 
-    writer.write("ButtonAssignment/BK_ButtonAssignment.png", assignmentPanel(7));
-    writer.write("ButtonAssignment/BK_ButtonAssignment-Side.png", assignmentPanel(5));
-    writer.write("ButtonAssignment/DropdownBox-normal.png", dropdown(Look::Normal));
-    writer.write("ButtonAssignment/DropdownBox-over.png", dropdown(Look::Hover));
-    writer.write("XYSensitivity/BK_XYSensSetting.png", axisPanel());
-    writer.write("StageSlider/1.png", horizontalTrack(false));
-    writer.write("StageSlider/10.png", horizontalTrack(true));
+    writer.write(kFrontPanelFile.name, assignmentPanel(kFrontPanelRows, kFrontPanelFile));
+    writer.write(kSidePanelFile.name, assignmentPanel(kSidePanelRows, kSidePanelFile));
+    writer.write(kLabelNormalFile.name, dropdown(Look::Normal));
+    writer.write(kLabelOverFile.name, dropdown(Look::Hover));
+    writer.write(kAxisPanelFile.name, axisPanel());
+    writer.write(kSliderEmptyFile.name, horizontalTrack(false));
+    writer.write(kSliderFullFile.name, horizontalTrack(true));
 }
 
 }  // namespace gx508::skin

@@ -1,8 +1,8 @@
 // The mouse pictures of the main window's mouse view and the button overlays drawn over them.
 //
 // Every shape is laid out in main-window coordinates. The base picture of a view and each
-// button's overlay are cut from the same drawing at their own fixed window positions, so an
-// overlay covers its button on the base picture exactly.
+// button's overlay are cut from the same drawing at the window positions of the mouse view's
+// table, so an overlay covers its button on the base picture exactly.
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -11,14 +11,16 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 #include <numbers>
-#include <string>
 #include <vector>
 
 #include "Families.h"
 #include "Paint.h"
 #include "Palette.h"
 #include "SkinWriter.h"
+#include "core/assign/AssignmentPanel.h"
+#include "gui/assign/MouseViewLayout.h"
 
 namespace gx508::skin {
 
@@ -31,12 +33,33 @@ constexpr int kOverlayMargin = 6;
 
 enum class Surface { Shell, Wheel, Key, Pill };
 
-struct Button {
-    std::string name;  // without "-normal.png" / "-over.png"
-    QPoint position;   // where the window draws the overlay
+// How a button looks on the mouse: its outline in window coordinates and its surface.
+struct Look {
     QPainterPath shape;
     Surface surface;
 };
+
+// A button of a view: its overlay in the mouse view's table and its look.
+struct Button {
+    const layout::ButtonOverlay& overlay;
+    Look look;
+};
+
+const layout::MouseViewPicture& picture(int view) {
+    return *layout::mouseViewPicture(view);
+}
+
+// The view's overlays in drawing order, each with the look of its button (looks by button
+// index). An overlay without a look is left out, and the writer reports its files as not drawn.
+std::vector<Button> buttonsOf(int view, const std::map<int, Look>& looks) {
+    std::vector<Button> buttons;
+    for (const layout::ButtonOverlay& overlay : picture(view).overlays) {
+        if (const auto look = looks.find(overlay.button); look != looks.end()) {
+            buttons.push_back({overlay, look->second});
+        }
+    }
+    return buttons;
+}
 
 QPainterPath pill(const QRectF& rect) {
     return rounded(rect, std::min(rect.width(), rect.height()) / 2);
@@ -171,27 +194,29 @@ QImage cut(const QPoint& origin, QSize size, const std::function<void(QPainter&)
     return image;
 }
 
-void writeOverlays(SkinWriter& writer, const std::string& folder,
-                   const std::vector<Button>& buttons) {
+// The view's base picture, cut at its window position to its listed size.
+QImage basePicture(int view, const std::function<void(QPainter&)>& paint) {
+    const layout::MouseViewPicture& shown = picture(view);
+    return cut(shown.at, shown.base->size(), paint);
+}
+
+void writeOverlays(SkinWriter& writer, const std::vector<Button>& buttons) {
     for (const Button& button : buttons) {
-        const QRectF box = button.shape.boundingRect();
-        const QSize size(
-            static_cast<int>(std::ceil(box.right())) + kOverlayMargin - button.position.x(),
-            static_cast<int>(std::ceil(box.bottom())) + kOverlayMargin - button.position.y());
-        const std::string base = folder + button.name;
-        writer.write(base + "-normal.png", cut(button.position, size, [&](QPainter& painter) {
-                         paintIdle(painter, button.shape, button.surface);
+        const QPoint at = button.overlay.at;
+        const QRectF box = button.look.shape.boundingRect();
+        const QSize size(static_cast<int>(std::ceil(box.right())) + kOverlayMargin - at.x(),
+                         static_cast<int>(std::ceil(box.bottom())) + kOverlayMargin - at.y());
+        writer.write(button.overlay.files->normal.name, cut(at, size, [&](QPainter& painter) {
+                         paintIdle(painter, button.look.shape, button.look.surface);
                      }));
-        writer.write(base + "-over.png", cut(button.position, size, [&](QPainter& painter) {
-                         paintLit(painter, button.shape, button.surface);
+        writer.write(button.overlay.files->over.name, cut(at, size, [&](QPainter& painter) {
+                         paintLit(painter, button.look.shape, button.look.surface);
                      }));
     }
 }
 
 // ---- Front view: the mouse from above, its nose at the top. -------------------------------
 
-constexpr QPoint kFrontOrigin{380, 55};
-constexpr QSize kFrontSize{280, 392};
 constexpr qreal kCx = 531;
 
 QPainterPath frontBody() {
@@ -227,15 +252,16 @@ std::vector<Button> frontButtons() {
     const QPainterPath left = inner.intersected(leftArea).subtracted(pills);
     const QPainterPath right = inner.intersected(mirror.map(leftArea));
 
-    return {
-        {"F-1", {362, 82}, left, Surface::Shell},
-        {"F-2", {540, 82}, right, Surface::Shell},
-        {"F-3", {492, 159}, rounded(QRectF(521, 166, 20, 48), 8), Surface::Wheel},
-        {"F-7", {492, 250}, rounded(QRectF(522, 254, 18, 15), 5), Surface::Key},
-        {"F-6", {356, 226}, frontSidePill(230), Surface::Pill},
-        {"F-5", {503, 176}, rounded(QRectF(522, 224, 18, 15), 5), Surface::Key},
-        {"F-4", {358, 165}, frontSidePill(172), Surface::Pill},
+    const std::map<int, Look> looks = {
+        {0, {left, Surface::Shell}},
+        {1, {right, Surface::Shell}},
+        {2, {rounded(QRectF(521, 166, 20, 48), 8), Surface::Wheel}},
+        {3, {rounded(QRectF(522, 254, 18, 15), 5), Surface::Key}},
+        {4, {frontSidePill(230), Surface::Pill}},
+        {5, {frontSidePill(172), Surface::Pill}},
+        {6, {rounded(QRectF(522, 224, 18, 15), 5), Surface::Key}},
     };
+    return buttonsOf(kFrontView, looks);
 }
 
 void paintFront(QPainter& painter, const std::vector<Button>& buttons) {
@@ -253,7 +279,7 @@ void paintFront(QPainter& painter, const std::vector<Button>& buttons) {
     spine.lineTo(kCx, 156);
     paintLedLine(painter, spine, 1.6);
     for (const Button& button : buttons) {
-        paintSurface(painter, button.shape, button.surface);
+        paintSurface(painter, button.look.shape, button.look.surface);
     }
 
     QPainterPath leftStrip;
@@ -276,9 +302,6 @@ void paintFront(QPainter& painter, const std::vector<Button>& buttons) {
 }
 
 // ---- Side view: the left flank, nose to the left. -----------------------------------------
-
-constexpr QPoint kSideOrigin{305, 233};
-constexpr QSize kSideSize{429, 212};
 
 QPainterPath sideBody() {
     QPainterPath body;
@@ -311,13 +334,12 @@ std::vector<Button> sideButtons() {
         shape.closeSubpath();
         return shape;
     };
-    return {
-        {"S-8", {465, 146}, key(478, 310, 38), Surface::Key},
-        {"S-9", {500, 272}, key(505, 335, 70), Surface::Key},
-        {"S-10", {530, 145}, key(534, 310, 38), Surface::Key},
-        {"S-11", {565, 145}, key(590, 310, 38), Surface::Key},
-        {"S-12", {585, 300}, key(590, 335, 70), Surface::Key},
+    const std::map<int, Look> looks = {
+        {7, {key(590, 335, 70), Surface::Key}},  {8, {key(590, 310, 38), Surface::Key}},
+        {9, {key(534, 310, 38), Surface::Key}},  {10, {key(505, 335, 70), Surface::Key}},
+        {11, {key(478, 310, 38), Surface::Key}},
     };
+    return buttonsOf(kSideView, looks);
 }
 
 // Rubber texture: fine diagonal ridges clipped to the shape.
@@ -378,7 +400,7 @@ void paintSide(QPainter& painter, const std::vector<Button>& buttons) {
     painter.strokePath(wheel, QPen(kRedBright, 1.2));
 
     for (const Button& button : buttons) {
-        paintSurface(painter, button.shape, button.surface);
+        paintSurface(painter, button.look.shape, button.look.surface);
     }
     QPainterPath skirt;
     skirt.moveTo(372, 399);
@@ -388,9 +410,6 @@ void paintSide(QPainter& painter, const std::vector<Button>& buttons) {
 }
 
 // ---- Back view: the mouse from behind (created hidden by the main window). ----------------
-
-constexpr QPoint kBackOrigin{394, 46};
-constexpr QSize kBackSize{280, 300};
 
 QPainterPath backBody() {
     QPainterPath body;
@@ -402,10 +421,11 @@ QPainterPath backBody() {
 }
 
 std::vector<Button> backButtons() {
-    return {
-        {"B-4", {577, 209}, pill(QRectF(626, 252, 12, 22)), Surface::Pill},
-        {"B-5", {582, 248}, pill(QRectF(626, 280, 12, 22)), Surface::Pill},
+    const std::map<int, Look> looks = {
+        {3, {pill(QRectF(626, 252, 12, 22)), Surface::Pill}},
+        {4, {pill(QRectF(626, 280, 12, 22)), Surface::Pill}},
     };
+    return buttonsOf(kBackView, looks);
 }
 
 void paintBack(QPainter& painter, const std::vector<Button>& buttons) {
@@ -426,47 +446,31 @@ void paintBack(QPainter& painter, const std::vector<Button>& buttons) {
     strip.cubicTo(500, 322, 562, 322, 616, 316);
     paintLedLine(painter, strip, 1.8);
     for (const Button& button : buttons) {
-        paintSurface(painter, button.shape, button.surface);
+        paintSurface(painter, button.look.shape, button.look.surface);
     }
 }
 
 }  // namespace
 
-std::vector<MouseViewLayout> mouseViewLayouts() {
-    std::vector<MouseViewLayout> layouts;
-    const auto add = [&layouts](const std::string& folder, const std::string& base, QPoint origin,
-                                const std::vector<Button>& buttons) {
-        MouseViewLayout layout{folder + base, origin, {}};
-        for (const Button& button : buttons) {
-            layout.overlays.emplace_back(folder + button.name, button.position);
-        }
-        layouts.push_back(layout);
-    };
-    add("Mouse/Front/", "MouseFront.png", kFrontOrigin, frontButtons());
-    add("Mouse/Side/", "MouseSide.png", kSideOrigin, sideButtons());
-    add("Mouse/Back/", "MouseBack.png", kBackOrigin, backButtons());
-    return layouts;
-}
-
 QImage mouseTopView() {
     const std::vector<Button> buttons = frontButtons();
-    return cut(kFrontOrigin, kFrontSize, [&](QPainter& painter) { paintFront(painter, buttons); });
+    return basePicture(kFrontView, [&](QPainter& painter) { paintFront(painter, buttons); });
 }
 
 void paintMouseViews(SkinWriter& writer) {
     const std::vector<Button> front = frontButtons();
-    writer.write("Mouse/Front/MouseFront.png", mouseTopView());
-    writeOverlays(writer, "Mouse/Front/", front);
+    writer.write(kMouseFrontFile.name, mouseTopView());
+    writeOverlays(writer, front);
 
     const std::vector<Button> side = sideButtons();
-    writer.write("Mouse/Side/MouseSide.png",
-                 cut(kSideOrigin, kSideSize, [&](QPainter& painter) { paintSide(painter, side); }));
-    writeOverlays(writer, "Mouse/Side/", side);
+    writer.write(kMouseSideFile.name,
+                 basePicture(kSideView, [&](QPainter& painter) { paintSide(painter, side); }));
+    writeOverlays(writer, side);
 
     const std::vector<Button> back = backButtons();
-    writer.write("Mouse/Back/MouseBack.png",
-                 cut(kBackOrigin, kBackSize, [&](QPainter& painter) { paintBack(painter, back); }));
-    writeOverlays(writer, "Mouse/Back/", back);
+    writer.write(kMouseBackFile.name,
+                 basePicture(kBackView, [&](QPainter& painter) { paintBack(painter, back); }));
+    writeOverlays(writer, back);
 }
 
 }  // namespace gx508::skin

@@ -6,6 +6,9 @@
 
 #include <utility>
 
+#include "gui/ui/QtText.h"
+#include "gui/ui/SkinFiles.h"
+
 namespace gx508::skin {
 
 // The images of a generated skin folder, loaded once each, for previews.
@@ -21,6 +24,7 @@ class SkinLibrary {
         }
         return *found;
     }
+    const QImage& image(const SkinFile& file) { return image(qText(file.name)); }
 
   private:
     QString m_folder;

@@ -8,12 +8,13 @@
 #include <QScreen>
 
 #include "gui/ui/Skin.h"
+#include "gui/ui/SkinFiles.h"
 
 namespace gx508 {
 
 CDlgSplash::CDlgSplash(const Skin& skin, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      m_picture(QPixmap::fromImage(skin.image(u"Skins\\splash.png"))) {
+      m_picture(QPixmap::fromImage(skin.image(kSplashFile))) {
     setModal(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_timer.setSingleShot(true);

@@ -53,8 +53,8 @@ bool IsSwallowedKey(int key) {
 
 QIcon CMouseConfigurationDlg::programIcon(const Skin& skin) {
     QIcon icon;
-    for (std::string_view name : kIconFiles) {
-        const QImage image = skin.image(qText(name));
+    for (const SkinFile& file : kIconFiles) {
+        const QImage image = skin.image(file);
         if (!image.isNull()) {
             icon.addPixmap(QPixmap::fromImage(image));
         }
@@ -74,8 +74,9 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
     setAttribute(Qt::WA_OpaquePaintEvent);
     const QString fontFace = qText(FontFace(state.languageCode));
     m_font = mappedFont(fontFace, kMainFontHeight);
-    const QImage background = skin.image(u"/skins/main.png");
-    setFixedSize(background.isNull() ? layout::kFallbackWindowSize : background.size());
+    // Without its background the window keeps the listed size, so it never shrinks to nothing.
+    const QImage background = skin.image(kMainBackgroundFile);
+    setFixedSize(background.isNull() ? kMainBackgroundFile.size() : background.size());
 
     m_mouseView = new MouseView(*this, skin, state.texts, fontFace);
     m_leftColumn = new LeftColumn(*this, skin, state.texts, fontFace);
@@ -115,8 +116,8 @@ CMouseConfigurationDlg::~CMouseConfigurationDlg() {
 }
 
 void CMouseConfigurationDlg::createCommandButtons(const QString& fontFace) {
-    auto makeButton = [&](const QRect& rect, const QString& text, QStringView normal,
-                          QStringView over, QStringView leave) {
+    auto makeButton = [&](const QRect& rect, const QString& text, const SkinFile& normal,
+                          const SkinFile& over, const SkinFile& leave) {
         auto* button = new CBitmapBtn(text, rect, this);
         const QPixmap normalLook = m_skin.loadBitmap(normal);
         button->setImages(QRect(QPoint(0, 0), rect.size()), normalLook, m_skin.loadBitmap(over),
@@ -127,24 +128,21 @@ void CMouseConfigurationDlg::createCommandButtons(const QString& fontFace) {
         return button;
     };
     const LanguageTable& texts = m_state.texts;
-    m_help = makeButton(layout::kHelpButton, {}, u"button-help-normal.png", u"button-help-over.png",
-                        u"button-help-over.png");
-    m_minimise = makeButton(layout::kMinimiseButton, {}, u"button-min-normal.png",
-                            u"button-min-over.png", u"button-min-over.png");
-    m_close = makeButton(layout::kCloseButton, {}, u"button-close-normal.png",
-                         u"button-close-over.png", u"button-close-over.png");
-    m_profile =
-        makeButton(layout::kProfileButton, qText(texts[Text::Config]), u"button-config-normal.png",
-                   u"button-config-over.png", u"button-config-leave.png");
-    m_reset =
-        makeButton(layout::kResetButton, qText(texts[Text::Reset]), u"button-cancel-normal.png",
-                   u"button-cancel-over.png", u"button-cancel-leave.png");
-    m_cancel =
-        makeButton(layout::kCancelButton, qText(texts[Text::Cancel]), u"button-cancel-normal.png",
-                   u"button-cancel-over.png", u"button-cancel-leave.png");
-    m_apply =
-        makeButton(layout::kApplyButton, qText(texts[Text::Apply]), u"button-cancel-normal.png",
-                   u"button-cancel-over.png", u"button-cancel-leave.png");
+    const auto windowButton = [&](const QRect& rect, const SkinFile& normal, const SkinFile& over) {
+        return makeButton(rect, {}, normal, over, over);
+    };
+    const auto commandButton = [&](const QRect& rect, Text text) {
+        return makeButton(rect, qText(texts[text]), kCommandNormalFile, kCommandOverFile,
+                          kCommandLeaveFile);
+    };
+    m_help = windowButton(layout::kHelpButton, kHelpNormalFile, kHelpOverFile);
+    m_minimise = windowButton(layout::kMinimiseButton, kMinimiseNormalFile, kMinimiseOverFile);
+    m_close = windowButton(layout::kCloseButton, kCloseNormalFile, kCloseOverFile);
+    m_profile = makeButton(layout::kProfileButton, qText(texts[Text::Config]), kConfigNormalFile,
+                           kConfigOverFile, kConfigLeaveFile);
+    m_reset = commandButton(layout::kResetButton, Text::Reset);
+    m_cancel = commandButton(layout::kCancelButton, Text::Cancel);
+    m_apply = commandButton(layout::kApplyButton, Text::Apply);
 
     connect(m_help, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::onHelp);
     connect(m_minimise, &CBitmapBtn::clicked, this, [this] {
@@ -385,14 +383,13 @@ void CMouseConfigurationDlg::toggleAxisPanel() {
 void CMouseConfigurationDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    m_skin.draw(painter, u"/skins/main.png", 0, 0);
-    m_skin.draw(painter, u"Skins\\Logo.png", layout::kLogo.x(), layout::kLogo.y());
+    m_skin.draw(painter, kMainBackgroundFile, 0, 0);
+    m_skin.draw(painter, kLogoFile, layout::kLogo.x(), layout::kLogo.y());
     m_mouseView->paintMouseView(painter);
     painter.setPen(Qt::white);
     painter.setFont(m_font);
-    m_skin.draw(painter, u"/Skins/BK_MainLeft.png", layout::kLeftColumn.x(),
-                layout::kLeftColumn.y());
-    m_skin.draw(painter, u"Skins\\MLogo.png", layout::kSmallLogo.x(), layout::kSmallLogo.y());
+    m_skin.draw(painter, kLeftColumnFile, layout::kLeftColumn.x(), layout::kLeftColumn.y());
+    m_skin.draw(painter, kSmallLogoFile, layout::kSmallLogo.x(), layout::kSmallLogo.y());
     if (m_mouseView->listExpanded()) {
         m_mouseView->paintPanel(painter);
     }

@@ -8,17 +8,16 @@
 #include "gui/ui/CDMarker.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
+#include "gui/ui/SkinFiles.h"
 
 namespace gx508 {
 
 namespace {
 
 constexpr int kHeaderTextHeight = 13;
-// Used when the list's background cannot be read: the height the panel's rows need.
-constexpr int kFallbackListHeight = 174;
 
 CBitmapBtn* MakeHeader(QWidget& window, const Skin& skin, const QString& text, const QRect& rect,
-                       QStringView image, const QString& fontFace) {
+                       const SkinFile& image, const QString& fontFace) {
     auto* header = new CBitmapBtn(text, rect, &window);
     const QPixmap look = skin.loadBitmap(image);
     header->setImages(QRect(QPoint(0, 0), rect.size()), look, look, look, look);
@@ -27,10 +26,11 @@ CBitmapBtn* MakeHeader(QWidget& window, const Skin& skin, const QString& text, c
     return header;
 }
 
-CDMarker* MakeSlider(QWidget& window, const QPixmap& empty, const QPixmap& full) {
+CDMarker* MakeSlider(QWidget& window, const Skin& skin) {
     auto* slider = new CDMarker(&window);
     slider->resize(layout::kSliderSize);
-    slider->setTracks(empty, full, layout::kSliderTrackSource);
+    slider->setTracks(skin.loadBitmap(kSliderEmptyFile), skin.loadBitmap(kSliderFullFile),
+                      layout::kSliderTrackSource);
     slider->setRange(layout::kSensitivityMin, layout::kSensitivityMax);
     slider->hide();
     return slider;
@@ -45,19 +45,18 @@ LeftColumn::LeftColumn(QWidget& window, const Skin& skin, const LanguageTable& t
       m_skin(skin),
       m_texts(texts),
       m_assignment(MakeHeader(window, skin, qText(texts[Text::ButtonAssignment]),
-                              layout::kAssignmentHeader, u"\\skins\\ItemBK.png", fontFace)),
+                              layout::kAssignmentHeader, kHeaderFile, fontFace)),
       m_macro(MakeHeader(window, skin, qText(texts[Text::MacroManager]), layout::kMacroHeader,
-                         u"\\skins\\MacroManagementBK.png", fontFace)),
+                         kMacroHeaderFile, fontFace)),
       m_gun(MakeHeader(window, skin, qText(texts[Text::GunManager]), layout::kGunHeader,
-                       u"\\skins\\ItemBK.png", fontFace)),
+                       kHeaderFile, fontFace)),
       m_axis(MakeHeader(window, skin, qText(texts[Text::AxisSensitivity]), layout::kAxisHeader,
-                        u"\\skins\\ItemBK.png", fontFace)),
-      m_x(MakeSlider(window, skin.loadBitmap(u"\\skins\\StageSlider\\1.png"),
-                     skin.loadBitmap(u"\\skins\\StageSlider\\10.png"))),
-      m_y(MakeSlider(window, skin.loadBitmap(u"\\skins\\StageSlider\\1.png"),
-                     skin.loadBitmap(u"\\skins\\StageSlider\\10.png"))) {
-    const QImage list = skin.image(u"/skins/ButtonAssignment/BK_ButtonAssignment.png");
-    m_listHeight = list.isNull() ? kFallbackListHeight : list.height();
+                        kHeaderFile, fontFace)),
+      m_x(MakeSlider(window, skin)),
+      m_y(MakeSlider(window, skin)) {
+    // Without the list's background the list still opens by its listed height.
+    const QImage list = skin.image(kFrontPanelFile);
+    m_listHeight = list.isNull() ? kFrontPanelFile.height : list.height();
     layout();
 }
 
@@ -100,7 +99,7 @@ void LeftColumn::paintAxisPanel(QPainter& painter) const {
     }
     const int t = axisPanelTop();
     const int left = layout::kAxisHeader.left();
-    m_skin.draw(painter, u"/Skins/XYSensitivity/BK_XYSensSetting.png", left, t);
+    m_skin.draw(painter, kAxisPanelFile, left, t);
     constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     const int textLeft = left + layout::kSliderLeftOffset;
     const int textWidth = layout::kAxisTextRight - textLeft;

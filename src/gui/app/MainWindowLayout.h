@@ -11,9 +11,6 @@ constexpr QRect Ltrb(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-// Used when "main.png" cannot be read, so that the window never shrinks to nothing.
-inline constexpr QSize kFallbackWindowSize{1000, 642};
-
 inline constexpr QRect kHelpButton = Ltrb(937, 5, 952, 20);
 inline constexpr QRect kMinimiseButton = Ltrb(958, 5, 973, 20);
 inline constexpr QRect kCloseButton = Ltrb(979, 5, 994, 20);

@@ -3,10 +3,12 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "core/assign/MouseViewLayout.h"
+#include "core/assign/AssignmentPanel.h"
+#include "gui/assign/MouseViewLayout.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
+#include "gui/ui/SkinFiles.h"
 
 namespace gx508 {
 
@@ -14,32 +16,20 @@ namespace {
 
 constexpr int kTextHeight = 13;
 
-// The view tabs: Top View, Side View and the Back tab, which is never shown.
-constexpr std::array<QRect, 3> kTabRects = {QRect(437, 527, 62, 29), QRect(503, 527, 62, 29),
-                                            QRect(533, 527, 62, 29)};
 constexpr std::array<Text, 3> kTabTexts = {Text::TopView, Text::SideView, Text::BackView};
-
-// Row r of the panel: its caption box and its label.
-constexpr int kRowPitch = 20;
-QRect CaptionBox(int row) {
-    return QRect(31, 156 + kRowPitch * row, 84, 14);
-}
-QPoint LabelPosition(int row) {
-    return QPoint(120, 154 + kRowPitch * row);
-}
 
 }  // namespace
 
 MouseView::MouseView(QWidget& window, const Skin& skin, const LanguageTable& texts,
                      const QString& fontFace)
     : QObject(&window), m_window(window), m_skin(skin), m_texts(texts) {
-    const QPixmap tabNormal = skin.loadBitmap(u"\\skins\\button-mouse-normal.png");
-    const QPixmap tabOver = skin.loadBitmap(u"\\skins\\button-mouse-over.png");
-    const QPixmap tabLeave = skin.loadBitmap(u"\\skins\\button-mouse-leave.png");
+    const QPixmap tabNormal = skin.loadBitmap(kViewTabNormalFile);
+    const QPixmap tabOver = skin.loadBitmap(kViewTabOverFile);
+    const QPixmap tabLeave = skin.loadBitmap(kViewTabLeaveFile);
     for (std::size_t k = 0; k < m_tabs.size(); ++k) {
-        auto* tab = new CBitmapBtn(qText(texts[kTabTexts[k]]), kTabRects[k], &window);
-        tab->setImages(QRect(QPoint(0, 0), kTabRects[k].size()), tabNormal, tabOver, tabLeave,
-                       tabNormal);
+        const QRect& rect = layout::kViewTabs[k];
+        auto* tab = new CBitmapBtn(qText(texts[kTabTexts[k]]), rect, &window);
+        tab->setImages(QRect(QPoint(0, 0), rect.size()), tabNormal, tabOver, tabLeave, tabNormal);
         tab->setTextAlignment(ButtonTextAlignment::Centre);
         tab->setFontHeight(kTextHeight);
         tab->setFontFace(fontFace);
@@ -49,15 +39,16 @@ MouseView::MouseView(QWidget& window, const Skin& skin, const LanguageTable& tex
     }
     m_tabs[kBackView - 1]->hide();
 
-    const QPixmap labelNormal =
-        skin.loadBitmap(u"\\skins\\ButtonAssignment\\DropdownBox-normal.png");
-    const QPixmap labelOver = skin.loadBitmap(u"\\skins\\ButtonAssignment\\DropdownBox-over.png");
+    const QPixmap labelNormal = skin.loadBitmap(kLabelNormalFile);
+    const QPixmap labelOver = skin.loadBitmap(kLabelOverFile);
     for (int mode = 0; mode < 2; ++mode) {
         for (int row = 0; row < PanelRowCount(mode); ++row) {
             const int button = PanelButtonIndex(mode, row);
-            auto* label = new CBitmapBtn(QString(), QRect(LabelPosition(row), kLabelSize), &window);
-            label->setImages(QRect(QPoint(0, 0), kLabelSize), labelNormal, labelOver, labelOver,
-                             labelNormal);
+            auto* label = new CBitmapBtn(
+                QString(), QRect(layout::panelLabelPosition(row), layout::kPanelLabelSize),
+                &window);
+            label->setImages(QRect(QPoint(0, 0), layout::kPanelLabelSize), labelNormal, labelOver,
+                             labelOver, labelNormal);
             label->setFontHeight(kTextHeight);
             label->setFontFace(fontFace);
             label->hide();
@@ -79,7 +70,7 @@ CBitmapBtn* MouseView::tab(int view) const {
 }
 
 void MouseView::SelectView(int view) {
-    if (MouseViewPictureOf(view) == nullptr) {
+    if (layout::mouseViewPicture(view) == nullptr) {
         return;
     }
     ClearHighlight();
@@ -88,7 +79,7 @@ void MouseView::SelectView(int view) {
     }
     m_view = view;
     SetPanelMode(PanelModeOfView(view, m_panelMode));
-    m_window.update(kViewArea);
+    m_window.update(layout::kViewArea);
 }
 
 void MouseView::SetPanelMode(int mode) {
@@ -103,8 +94,8 @@ void MouseView::SetPanelMode(int mode) {
     m_window.setUpdatesEnabled(false);
     showPanelLabels();
     m_window.setUpdatesEnabled(updates);
-    m_window.update(kViewArea);
-    m_window.update(kPanelArea);
+    m_window.update(layout::kViewArea);
+    m_window.update(layout::kPanelArea);
 }
 
 void MouseView::ClearHighlight() {
@@ -112,13 +103,13 @@ void MouseView::ClearHighlight() {
         label->setSelected(false);
     }
     m_highlighted = -1;
-    m_window.update(kViewArea);
+    m_window.update(layout::kViewArea);
 }
 
 void MouseView::setListExpanded(bool expanded) {
     m_listExpanded = expanded;
     showPanelLabels();
-    m_window.update(kPanelArea);
+    m_window.update(layout::kPanelArea);
 }
 
 void MouseView::setLabelTexts(const std::array<std::string, kLabelCount>& labels) {
@@ -148,34 +139,30 @@ void MouseView::onLabelClicked(int button) {
     }
     label(button)->setSelected(true);
     m_highlighted = button;
-    m_window.update(kViewArea);
+    m_window.update(layout::kViewArea);
 }
 
 void MouseView::paintMouseView(QPainter& painter) const {
-    m_skin.draw(painter, u"Skins\\BK_MainMid.png", kViewArea.left(), kViewArea.top());
-    const MouseViewPicture* picture = MouseViewPictureOf(m_view);
-    m_skin.draw(painter, qText(picture->base), picture->x, picture->y);
-    for (const ButtonOverlay& overlay : picture->overlays) {
+    m_skin.draw(painter, kMiddleColumnFile, layout::kViewArea.left(), layout::kViewArea.top());
+    const layout::MouseViewPicture& picture = *layout::mouseViewPicture(m_view);
+    m_skin.draw(painter, *picture.base, picture.at.x(), picture.at.y());
+    for (const layout::ButtonOverlay& overlay : picture.overlays) {
         if (overlay.button == m_highlighted) {
-            m_skin.draw(painter, qText(overlay.image) + QStringLiteral("-over.png"), overlay.x,
-                        overlay.y);
+            m_skin.draw(painter, overlay.files->over, overlay.at.x(), overlay.at.y());
         }
     }
-    for (const ButtonOverlay& overlay : picture->overlays) {
+    for (const layout::ButtonOverlay& overlay : picture.overlays) {
         if (overlay.button != m_highlighted) {
-            m_skin.draw(painter, qText(overlay.image) + QStringLiteral("-normal.png"), overlay.x,
-                        overlay.y);
+            m_skin.draw(painter, overlay.files->normal, overlay.at.x(), overlay.at.y());
         }
     }
 }
 
 void MouseView::paintPanel(QPainter& painter) const {
-    m_skin.draw(painter,
-                m_panelMode == 0 ? u"/Skins/ButtonAssignment/BK_ButtonAssignment.png"
-                                 : u"/Skins/ButtonAssignment/BK_ButtonAssignment-Side.png",
-                kPanelArea.left(), kPanelArea.top());
+    m_skin.draw(painter, m_panelMode == 0 ? kFrontPanelFile : kSidePanelFile,
+                layout::kPanelArea.left(), layout::kPanelArea.top());
     for (int row = 0; row < PanelRowCount(m_panelMode); ++row) {
-        painter.drawText(CaptionBox(row), Qt::AlignCenter | Qt::TextSingleLine,
+        painter.drawText(layout::panelCaptionBox(row), Qt::AlignCenter | Qt::TextSingleLine,
                          qText(ButtonCaption(m_texts, PanelCaptionNumber(m_panelMode, row))));
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QRect>
 #include <QString>
 
 #include <array>
@@ -26,10 +25,6 @@ class MouseView : public QObject {
     Q_OBJECT
 
   public:
-    static constexpr QRect kViewArea{262, 32, 472, 418};
-    static constexpr QRect kPanelArea{20, 127, 242, 174};
-    static constexpr QSize kLabelSize{130, 16};
-
     MouseView(QWidget& window, const Skin& skin, const LanguageTable& texts,
               const QString& fontFace);
 

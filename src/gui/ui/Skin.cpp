@@ -9,6 +9,8 @@
 #include <system_error>
 #include <utility>
 
+#include "gui/ui/QtText.h"
+
 namespace gx508 {
 
 namespace {
@@ -97,6 +99,18 @@ QPixmap Skin::loadBitmap(QStringView storedName) const {
 QImage Skin::image(QStringView storedName) const {
     const CachedImage* cached = cachedImage(storedName);
     return cached == nullptr ? QImage() : cached->decoded;
+}
+
+bool Skin::draw(QPainter& painter, const SkinFile& file, int x, int y) const {
+    return draw(painter, qText(file.name), x, y);
+}
+
+QPixmap Skin::loadBitmap(const SkinFile& file) const {
+    return loadBitmap(qText(file.name));
+}
+
+QImage Skin::image(const SkinFile& file) const {
+    return image(qText(file.name));
 }
 
 const Skin::CachedImage* Skin::cachedImage(QStringView storedName) const {

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "gui/ui/SkinFiles.h"
+
 class QPainter;
 
 namespace gx508 {
@@ -44,6 +46,11 @@ class Skin {
 
     // The image as decoded from the file; null when the file is missing or damaged.
     QImage image(QStringView storedName) const;
+
+    // The same for a file of the skin file list, by its listed name.
+    bool draw(QPainter& painter, const SkinFile& file, int x, int y) const;
+    QPixmap loadBitmap(const SkinFile& file) const;
+    QImage image(const SkinFile& file) const;
 
   private:
     struct FileStamp {

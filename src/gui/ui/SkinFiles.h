@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 #include <array>
 #include <string_view>
 
@@ -12,96 +14,187 @@ struct SkinFile {
     std::string_view name;
     int width;
     int height;
+
+    constexpr QSize size() const { return QSize(width, height); }
 };
 
-// The scroll bar's cells: 9 columns × 3 rows of 13 × 16 pixels (up arrow, down arrow, thumb,
-// track of a vertical bar; the horizontal bar's four parts and the corner box are blank; rows
-// normal, hover, pressed).
-inline constexpr std::string_view kScrollBarCellsFile = "ScrollBar.png";
+// The files that windows draw, by name; the list at the end gathers them with the files that no
+// window draws yet.
+
+inline constexpr SkinFile kSplashFile{"splash.png", 600, 360};
 
 // The window and notification-area icon at the sizes a desktop asks for, smallest first; the
 // last one also serves the desktop entry.
-inline constexpr std::array<std::string_view, 4> kIconFiles = {"gx508-16.png", "gx508-32.png",
-                                                               "gx508-48.png", "gx508.png"};
-
-// Every image the program draws. The skin generator writes exactly these files at these sizes.
-inline constexpr std::array kSkinFiles = {
-    // Start-up, window and notification-area icons.
-    SkinFile{"splash.png", 600, 360},
+inline constexpr std::array kIconFiles = {
     SkinFile{"gx508-16.png", 16, 16},
     SkinFile{"gx508-32.png", 32, 32},
     SkinFile{"gx508-48.png", 48, 48},
     SkinFile{"gx508.png", 256, 256},
+};
+
+// Main window: background, logos, columns and section headers.
+inline constexpr SkinFile kMainBackgroundFile{"main.png", 1000, 642};
+inline constexpr SkinFile kLogoFile{"Logo.png", 242, 75};
+inline constexpr SkinFile kSmallLogoFile{"MLogo.png", 200, 56};
+inline constexpr SkinFile kLeftColumnFile{"BK_MainLeft.png", 242, 486};
+inline constexpr SkinFile kMiddleColumnFile{"BK_MainMid.png", 472, 561};
+inline constexpr SkinFile kHeaderFile{"ItemBK.png", 242, 20};
+inline constexpr SkinFile kMacroHeaderFile{"MacroManagementBK.png", 242, 20};
+
+// The scroll bar's cells: 9 columns × 3 rows of 13 × 16 pixels (up arrow, down arrow, thumb,
+// track of a vertical bar; the horizontal bar's four parts and the corner box are blank; rows
+// normal, hover, pressed).
+inline constexpr SkinFile kScrollBarCellsFile{"ScrollBar.png", 117, 48};
+
+// Main window buttons: the window buttons, the profile button, the three command buttons (Reset,
+// Cancel and Apply share one set of looks) and the view tabs.
+inline constexpr SkinFile kHelpNormalFile{"button-help-normal.png", 15, 15};
+inline constexpr SkinFile kHelpOverFile{"button-help-over.png", 15, 15};
+inline constexpr SkinFile kMinimiseNormalFile{"button-min-normal.png", 15, 15};
+inline constexpr SkinFile kMinimiseOverFile{"button-min-over.png", 15, 15};
+inline constexpr SkinFile kCloseNormalFile{"button-close-normal.png", 15, 15};
+inline constexpr SkinFile kCloseOverFile{"button-close-over.png", 15, 15};
+inline constexpr SkinFile kConfigNormalFile{"button-config-normal.png", 72, 30};
+inline constexpr SkinFile kConfigOverFile{"button-config-over.png", 72, 30};
+inline constexpr SkinFile kConfigLeaveFile{"button-config-leave.png", 72, 30};
+inline constexpr SkinFile kCommandNormalFile{"button-cancel-normal.png", 57, 30};
+inline constexpr SkinFile kCommandOverFile{"button-cancel-over.png", 57, 30};
+inline constexpr SkinFile kCommandLeaveFile{"button-cancel-leave.png", 57, 30};
+inline constexpr SkinFile kViewTabNormalFile{"button-mouse-normal.png", 62, 29};
+inline constexpr SkinFile kViewTabOverFile{"button-mouse-over.png", 62, 29};
+inline constexpr SkinFile kViewTabLeaveFile{"button-mouse-leave.png", 62, 29};
+
+// Button assignment and axis sensitivity panels of the left column.
+inline constexpr SkinFile kFrontPanelFile{"ButtonAssignment/BK_ButtonAssignment.png", 242, 174};
+inline constexpr SkinFile kSidePanelFile{"ButtonAssignment/BK_ButtonAssignment-Side.png", 242, 174};
+inline constexpr SkinFile kLabelNormalFile{"ButtonAssignment/DropdownBox-normal.png", 130, 16};
+inline constexpr SkinFile kLabelOverFile{"ButtonAssignment/DropdownBox-over.png", 130, 16};
+inline constexpr SkinFile kAxisPanelFile{"XYSensitivity/BK_XYSensSetting.png", 242, 106};
+inline constexpr SkinFile kSliderEmptyFile{"StageSlider/1.png", 208, 14};
+inline constexpr SkinFile kSliderFullFile{"StageSlider/10.png", 208, 14};
+
+// Mouse view: the base picture of each view, and each button's idle ("-normal") and lit ("-over")
+// look, the two of one size, drawn over it.
+struct OverlayFiles {
+    SkinFile normal;
+    SkinFile over;
+};
+
+constexpr OverlayFiles overlayFiles(std::string_view normal, std::string_view over, int width,
+                                    int height) {
+    return {{normal, width, height}, {over, width, height}};
+}
+
+inline constexpr SkinFile kMouseFrontFile{"Mouse/Front/MouseFront.png", 280, 392};
+inline constexpr OverlayFiles kFront1Files =
+    overlayFiles("Mouse/Front/F-1-normal.png", "Mouse/Front/F-1-over.png", 161, 223);
+inline constexpr OverlayFiles kFront2Files =
+    overlayFiles("Mouse/Front/F-2-normal.png", "Mouse/Front/F-2-over.png", 98, 223);
+inline constexpr OverlayFiles kFront3Files =
+    overlayFiles("Mouse/Front/F-3-normal.png", "Mouse/Front/F-3-over.png", 55, 61);
+inline constexpr OverlayFiles kFront4Files =
+    overlayFiles("Mouse/Front/F-4-normal.png", "Mouse/Front/F-4-over.png", 91, 63);
+inline constexpr OverlayFiles kFront5Files =
+    overlayFiles("Mouse/Front/F-5-normal.png", "Mouse/Front/F-5-over.png", 43, 69);
+inline constexpr OverlayFiles kFront6Files =
+    overlayFiles("Mouse/Front/F-6-normal.png", "Mouse/Front/F-6-over.png", 93, 60);
+inline constexpr OverlayFiles kFront7Files =
+    overlayFiles("Mouse/Front/F-7-normal.png", "Mouse/Front/F-7-over.png", 54, 25);
+inline constexpr SkinFile kMouseSideFile{"Mouse/Side/MouseSide.png", 429, 212};
+inline constexpr OverlayFiles kSide8Files =
+    overlayFiles("Mouse/Side/S-8-normal.png", "Mouse/Side/S-8-over.png", 58, 186);
+inline constexpr OverlayFiles kSide9Files =
+    overlayFiles("Mouse/Side/S-9-normal.png", "Mouse/Side/S-9-over.png", 82, 85);
+inline constexpr OverlayFiles kSide10Files =
+    overlayFiles("Mouse/Side/S-10-normal.png", "Mouse/Side/S-10-over.png", 49, 187);
+inline constexpr OverlayFiles kSide11Files =
+    overlayFiles("Mouse/Side/S-11-normal.png", "Mouse/Side/S-11-over.png", 70, 187);
+inline constexpr OverlayFiles kSide12Files =
+    overlayFiles("Mouse/Side/S-12-normal.png", "Mouse/Side/S-12-over.png", 82, 57);
+inline constexpr SkinFile kMouseBackFile{"Mouse/Back/MouseBack.png", 280, 300};
+inline constexpr OverlayFiles kBack4Files =
+    overlayFiles("Mouse/Back/B-4-normal.png", "Mouse/Back/B-4-over.png", 67, 71);
+inline constexpr OverlayFiles kBack5Files =
+    overlayFiles("Mouse/Back/B-5-normal.png", "Mouse/Back/B-5-over.png", 62, 60);
+
+// Every image the program draws. The skin generator writes exactly these files at these sizes.
+inline constexpr std::array kSkinFiles = {
+    // Start-up, window and notification-area icons.
+    kSplashFile,
+    kIconFiles[0],
+    kIconFiles[1],
+    kIconFiles[2],
+    kIconFiles[3],
 
     // Main window: background, columns and their headers.
-    SkinFile{"main.png", 1000, 642},
-    SkinFile{"Logo.png", 242, 75},
-    SkinFile{"MLogo.png", 200, 56},
-    SkinFile{"BK_MainLeft.png", 242, 486},
-    SkinFile{"BK_MainMid.png", 472, 561},
+    kMainBackgroundFile,
+    kLogoFile,
+    kSmallLogoFile,
+    kLeftColumnFile,
+    kMiddleColumnFile,
     SkinFile{"BK_MainRight.png", 260, 1024},
-    SkinFile{"ItemBK.png", 242, 20},
-    SkinFile{"MacroManagementBK.png", 242, 20},
-    SkinFile{"ScrollBar.png", 117, 48},
+    kHeaderFile,
+    kMacroHeaderFile,
+    kScrollBarCellsFile,
 
     // Main window buttons.
-    SkinFile{"button-help-normal.png", 15, 15},
-    SkinFile{"button-help-over.png", 15, 15},
-    SkinFile{"button-min-normal.png", 15, 15},
-    SkinFile{"button-min-over.png", 15, 15},
-    SkinFile{"button-close-normal.png", 15, 15},
-    SkinFile{"button-close-over.png", 15, 15},
-    SkinFile{"button-config-normal.png", 72, 30},
-    SkinFile{"button-config-over.png", 72, 30},
-    SkinFile{"button-config-leave.png", 72, 30},
-    SkinFile{"button-cancel-normal.png", 57, 30},
-    SkinFile{"button-cancel-over.png", 57, 30},
-    SkinFile{"button-cancel-leave.png", 57, 30},
-    SkinFile{"button-mouse-normal.png", 62, 29},
-    SkinFile{"button-mouse-over.png", 62, 29},
-    SkinFile{"button-mouse-leave.png", 62, 29},
+    kHelpNormalFile,
+    kHelpOverFile,
+    kMinimiseNormalFile,
+    kMinimiseOverFile,
+    kCloseNormalFile,
+    kCloseOverFile,
+    kConfigNormalFile,
+    kConfigOverFile,
+    kConfigLeaveFile,
+    kCommandNormalFile,
+    kCommandOverFile,
+    kCommandLeaveFile,
+    kViewTabNormalFile,
+    kViewTabOverFile,
+    kViewTabLeaveFile,
 
     // Button assignment and axis sensitivity panels of the left column.
-    SkinFile{"ButtonAssignment/BK_ButtonAssignment.png", 242, 174},
-    SkinFile{"ButtonAssignment/BK_ButtonAssignment-Side.png", 242, 174},
-    SkinFile{"ButtonAssignment/DropdownBox-normal.png", 130, 16},
-    SkinFile{"ButtonAssignment/DropdownBox-over.png", 130, 16},
-    SkinFile{"XYSensitivity/BK_XYSensSetting.png", 242, 106},
-    SkinFile{"StageSlider/1.png", 208, 14},
-    SkinFile{"StageSlider/10.png", 208, 14},
+    kFrontPanelFile,
+    kSidePanelFile,
+    kLabelNormalFile,
+    kLabelOverFile,
+    kAxisPanelFile,
+    kSliderEmptyFile,
+    kSliderFullFile,
 
     // Mouse view: base pictures and the button overlays at their fixed window positions.
-    SkinFile{"Mouse/Front/MouseFront.png", 280, 392},
-    SkinFile{"Mouse/Front/F-1-normal.png", 161, 223},
-    SkinFile{"Mouse/Front/F-1-over.png", 161, 223},
-    SkinFile{"Mouse/Front/F-2-normal.png", 98, 223},
-    SkinFile{"Mouse/Front/F-2-over.png", 98, 223},
-    SkinFile{"Mouse/Front/F-3-normal.png", 55, 61},
-    SkinFile{"Mouse/Front/F-3-over.png", 55, 61},
-    SkinFile{"Mouse/Front/F-4-normal.png", 91, 63},
-    SkinFile{"Mouse/Front/F-4-over.png", 91, 63},
-    SkinFile{"Mouse/Front/F-5-normal.png", 43, 69},
-    SkinFile{"Mouse/Front/F-5-over.png", 43, 69},
-    SkinFile{"Mouse/Front/F-6-normal.png", 93, 60},
-    SkinFile{"Mouse/Front/F-6-over.png", 93, 60},
-    SkinFile{"Mouse/Front/F-7-normal.png", 54, 25},
-    SkinFile{"Mouse/Front/F-7-over.png", 54, 25},
-    SkinFile{"Mouse/Side/MouseSide.png", 429, 212},
-    SkinFile{"Mouse/Side/S-8-normal.png", 58, 186},
-    SkinFile{"Mouse/Side/S-8-over.png", 58, 186},
-    SkinFile{"Mouse/Side/S-9-normal.png", 82, 85},
-    SkinFile{"Mouse/Side/S-9-over.png", 82, 85},
-    SkinFile{"Mouse/Side/S-10-normal.png", 49, 187},
-    SkinFile{"Mouse/Side/S-10-over.png", 49, 187},
-    SkinFile{"Mouse/Side/S-11-normal.png", 70, 187},
-    SkinFile{"Mouse/Side/S-11-over.png", 70, 187},
-    SkinFile{"Mouse/Side/S-12-normal.png", 82, 57},
-    SkinFile{"Mouse/Side/S-12-over.png", 82, 57},
-    SkinFile{"Mouse/Back/MouseBack.png", 280, 300},
-    SkinFile{"Mouse/Back/B-4-normal.png", 67, 71},
-    SkinFile{"Mouse/Back/B-4-over.png", 67, 71},
-    SkinFile{"Mouse/Back/B-5-normal.png", 62, 60},
-    SkinFile{"Mouse/Back/B-5-over.png", 62, 60},
+    kMouseFrontFile,
+    kFront1Files.normal,
+    kFront1Files.over,
+    kFront2Files.normal,
+    kFront2Files.over,
+    kFront3Files.normal,
+    kFront3Files.over,
+    kFront4Files.normal,
+    kFront4Files.over,
+    kFront5Files.normal,
+    kFront5Files.over,
+    kFront6Files.normal,
+    kFront6Files.over,
+    kFront7Files.normal,
+    kFront7Files.over,
+    kMouseSideFile,
+    kSide8Files.normal,
+    kSide8Files.over,
+    kSide9Files.normal,
+    kSide9Files.over,
+    kSide10Files.normal,
+    kSide10Files.over,
+    kSide11Files.normal,
+    kSide11Files.over,
+    kSide12Files.normal,
+    kSide12Files.over,
+    kMouseBackFile,
+    kBack4Files.normal,
+    kBack4Files.over,
+    kBack5Files.normal,
+    kBack5Files.over,
 
     // Profile manager.
     SkinFile{"Config/Config.png", 263, 600},

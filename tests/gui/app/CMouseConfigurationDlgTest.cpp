@@ -25,6 +25,7 @@
 #include "gui/ui/CDMarker.h"
 #include "gui/ui/CExMenu.h"
 #include "gui/ui/Skin.h"
+#include "gui/ui/SkinFiles.h"
 #include "platform/ProgramFolder.h"
 #include "support/TempFolder.h"
 
@@ -55,7 +56,9 @@ class GatedPacer final : public Pacer {
 // The program on a virtual mouse in a fresh copy of the base files, with a notification area as
 // chosen and every balloon recorded.
 struct Program {
-    explicit Program(bool plugged = true, bool trayAvailable = false) {
+    explicit Program(bool plugged = true, bool trayAvailable = false,
+                     const QString& skins = QStringLiteral(GX508_PROGRAM_DIR "/Skins"))
+        : skin(skins) {
         for (const char* name : kBaseFiles) {
             std::filesystem::copy_file(std::filesystem::path(GX508_PROGRAM_DIR) / name,
                                        folder / name);
@@ -84,7 +87,7 @@ struct Program {
     VirtualMouse mouse;
     GatedPacer pacer;
     RecordingPointerBackend pointer;
-    Skin skin{QStringLiteral(GX508_PROGRAM_DIR "/Skins")};
+    Skin skin;
     std::unique_ptr<MouseSession> session;
     std::vector<Balloon> balloons;
     std::unique_ptr<TrayNotifier> tray;
@@ -122,6 +125,7 @@ class CMouseConfigurationDlgTest : public QObject {
 
   private slots:
     void startsClosedAndSizedToItsBackground();
+    void withoutItsSkinTheWindowKeepsItsSize();
     void buttonListMovesTheLowerHeaders();
     void axisPanelHoldsTheSlidersUnderItsHeader();
     void slidersWriteTheirBlockBytes();
@@ -141,7 +145,7 @@ class CMouseConfigurationDlgTest : public QObject {
 void CMouseConfigurationDlgTest::startsClosedAndSizedToItsBackground() {
     Program p;
     p.window->show();
-    QCOMPARE(p.window->size(), p.skin.image(u"main.png").size());
+    QCOMPARE(p.window->size(), p.skin.image(kMainBackgroundFile).size());
     QCOMPARE(p.column().assignmentHeader()->geometry(), QRect(20, 107, 242, 20));
     QCOMPARE(p.headerTop(p.column().macroHeader()), 132);
     QCOMPARE(p.headerTop(p.column().axisHeader()), 182);
@@ -154,10 +158,22 @@ void CMouseConfigurationDlgTest::startsClosedAndSizedToItsBackground() {
     QCOMPARE(p.view().label(0)->text(), QString::fromStdString(p.state.labels[0]));
 }
 
+// An empty skin folder draws nothing, but the window keeps its size and the button list still
+// opens by the height of its background.
+void CMouseConfigurationDlgTest::withoutItsSkinTheWindowKeepsItsSize() {
+    const test::TempFolder skins;
+    Program p(true, false, QString::fromStdString(skins.path().string()));
+    p.window->show();
+    QCOMPARE(p.window->size(), QSize(1000, 642));
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    QCOMPARE(p.headerTop(p.column().macroHeader()), 132 + 174);
+    QVERIFY(p.view().label(0)->isVisible());
+}
+
 void CMouseConfigurationDlgTest::buttonListMovesTheLowerHeaders() {
     Program p;
     p.window->show();
-    const int listHeight = p.skin.image(u"ButtonAssignment/BK_ButtonAssignment.png").height();
+    const int listHeight = p.skin.image(kFrontPanelFile).height();
     QVERIFY(listHeight > 0);
 
     QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
@@ -181,7 +197,7 @@ void CMouseConfigurationDlgTest::axisPanelHoldsTheSlidersUnderItsHeader() {
     QCOMPARE(p.column().xSlider()->geometry(), QRect(37, 227, 208, 9));
     QCOMPARE(p.column().ySlider()->geometry(), QRect(37, 272, 208, 9));
 
-    const int listHeight = p.skin.image(u"ButtonAssignment/BK_ButtonAssignment.png").height();
+    const int listHeight = p.skin.image(kFrontPanelFile).height();
     QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
     QCOMPARE(p.column().xSlider()->geometry().top(), 227 + listHeight);
     QCOMPARE(p.column().axisPanelTop(), 202 + listHeight);

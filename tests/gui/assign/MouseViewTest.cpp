@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QTest>
 
-#include "core/assign/MouseViewLayout.h"
+#include "core/assign/AssignmentPanel.h"
+#include "gui/assign/MouseViewLayout.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/Skin.h"
 
@@ -23,7 +24,7 @@ struct Fixture {
         image.fill(Qt::black);
         QPainter painter(&image);
         view.paintMouseView(painter);
-        return image.copy(MouseView::kViewArea);
+        return image.copy(layout::kViewArea);
     }
 
     std::vector<int> visibleLabels() const {
@@ -52,16 +53,13 @@ QRect Difference(const QImage& a, const QImage& b) {
             }
         }
     }
-    return bounds.translated(MouseView::kViewArea.topLeft());
+    return bounds.translated(layout::kViewArea.topLeft());
 }
 
 QRect OverlayRect(const Skin& skin, int view, int button) {
-    for (const ButtonOverlay& overlay : MouseViewPictureOf(view)->overlays) {
+    for (const layout::ButtonOverlay& overlay : layout::mouseViewPicture(view)->overlays) {
         if (overlay.button == button) {
-            const QString name = QString::fromUtf8(overlay.image.data(),
-                                                   static_cast<qsizetype>(overlay.image.size()));
-            const QImage over = skin.image(QString(name + QStringLiteral("-over.png")));
-            return QRect(QPoint(overlay.x, overlay.y), over.size());
+            return QRect(overlay.at, skin.image(overlay.files->over).size());
         }
     }
     return {};
