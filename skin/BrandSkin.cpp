@@ -137,17 +137,8 @@ QImage icon(int size) {
 
 QImage logo() {
     constexpr QSize kSize{242, 75};
-    QImage image = canvas(kSize);
-    {
-        QPainter painter(&image);
-        smooth(painter);
-        const QPainterPath panel = rounded(QRectF(0, 0, 242, 83), 6);
-        QLinearGradient fill(0, 0, 0, 75);
-        fill.setColorAt(0, QColor(34, 16, 19));
-        fill.setColorAt(1, QColor(18, 17, 20));
-        painter.fillPath(panel, fill);
-    }
-    grain(image, 2, 5);
+    QImage image =
+        grainedPanel(kSize, QRectF(0, 0, 242, 83), QColor(34, 16, 19), QColor(18, 17, 20), 5);
     QPainter painter(&image);
     smooth(painter);
     painter.setClipPath(rounded(QRectF(0, 0, 242, 83), 6));

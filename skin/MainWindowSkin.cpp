@@ -82,17 +82,9 @@ QImage leftColumn() {
 }
 
 QImage middleColumn() {
-    QImage image = canvas(QSize(472, 561));
-    {
-        QPainter painter(&image);
-        smooth(painter);
-        const QPainterPath body = rounded(QRectF(0, 0, 472, 561), 6);
-        QLinearGradient base(0, 0, 0, 561);
-        base.setColorAt(0, QColor(20, 19, 23));
-        base.setColorAt(1, QColor(11, 11, 13));
-        painter.fillPath(body, base);
-    }
-    grain(image, 2, 31);
+    const QSize size = kMiddleColumnFile.size();
+    QImage image =
+        grainedPanel(size, QRectF(QPointF(0, 0), size), QColor(20, 19, 23), QColor(11, 11, 13), 31);
     QPainter painter(&image);
     smooth(painter);
     const QPainterPath body = rounded(QRectF(0, 0, 472, 561), 6);

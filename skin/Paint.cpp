@@ -169,6 +169,21 @@ void grain(QImage& image, int strength, unsigned seed) {
     }
 }
 
+QImage grainedPanel(QSize size, const QRectF& panel, const QColor& top, const QColor& bottom,
+                    unsigned seed) {
+    QImage image = canvas(size);
+    {
+        QPainter painter(&image);
+        smooth(painter);
+        QLinearGradient fill(0, 0, 0, size.height());
+        fill.setColorAt(0, top);
+        fill.setColorAt(1, bottom);
+        painter.fillPath(rounded(panel, 6), fill);
+    }
+    grain(image, 2, seed);
+    return image;
+}
+
 void fillVertical(QPainter& painter, const QPainterPath& shape, const QColor& top,
                   const QColor& bottom) {
     const QRectF box = shape.boundingRect();

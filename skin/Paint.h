@@ -31,6 +31,11 @@ void glowStroke(QPainter& painter, const QPainterPath& shape, const QColor& colo
 // Fine noise over the opaque pixels of an image, so large dark areas do not band.
 void grain(QImage& image, int strength, unsigned seed);
 
+// A canvas of `size` holding the rounded rectangle `panel` (which may reach past the canvas),
+// shaded from `top` at the canvas's top edge to `bottom` at its bottom edge, then grained.
+QImage grainedPanel(QSize size, const QRectF& panel, const QColor& top, const QColor& bottom,
+                    unsigned seed);
+
 // Surfaces.
 void fillVertical(QPainter& painter, const QPainterPath& shape, const QColor& top,
                   const QColor& bottom);
