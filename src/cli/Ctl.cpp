@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "cli/DeviceCommands.h"
 #include "cli/ShowCommand.h"
 #include "core/device/VirtualMouse.h"
+#include "core/perf/SettingChange.h"
 #include "core/store/SettingsFiles.h"
 #include "core/store/SharedState.h"
 
@@ -21,14 +23,26 @@ constexpr const char* kUsage =
     "  find                        list the mouse's HID collections\n"
     "  apply [--trace]             send the current profile to the mouse and save it\n"
     "  restore-defaults [--trace]  restore the factory settings without asking\n"
-    "  show                        the current profile in words\n"
-    "  watch                       print the mouse's notices as they arrive (Ctrl-C ends)\n";
+    "  show [--json]               the current profile in words, or as one JSON object\n"
+    "  watch                       print the mouse's notices as they arrive (Ctrl-C ends)\n"
+    "  set SETTING VALUE...        change the current profile's settings file (apply sends it):\n"
+    "      dpi STAGE DPI            STAGE 1..6; DPI 100..5000 in steps of 100, 5200..6000 in 200s\n"
+    "      stage STAGE on|off       whether the stage is in the DPI cycle\n"
+    "      colour STAGE RRGGBB      hex, with or without '#'\n"
+    "      lighting standard|breathing|neon [LEVEL]   LEVEL 1..6\n"
+    "      rate 125|250|500|1000    report rate in Hz\n"
+    "      sensitivity X Y          1..11 each\n"
+    "      pointer-speed N | double-click N   1..11\n"
+    "      wheel N|page             lines per notch 1..100, or one screen per notch\n"
+    "      precision on|off         enhanced pointer precision\n";
 
 struct CommandLine {
     std::optional<std::string> folder;
     bool useVirtual = false;
     std::string command;
     bool trace = false;
+    bool json = false;
+    std::vector<std::string> setting;  // the words after `set`
 };
 
 int UsageError(CtlContext& context, const std::string& problem) {
@@ -42,7 +56,10 @@ std::optional<int> Parse(std::span<const std::string> args, CtlContext& context,
     bool haveCommand = false;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& arg = args[k];
-        if (arg == "--folder") {
+        if (haveCommand && line.command == "set") {
+            // A setting's values may start with '-' or '#'; they are the setting's to judge.
+            line.setting.push_back(arg);
+        } else if (arg == "--folder") {
             if (k + 1 >= args.size()) {
                 return UsageError(context, "--folder needs a folder");
             }
@@ -52,6 +69,8 @@ std::optional<int> Parse(std::span<const std::string> args, CtlContext& context,
         } else if (arg == "--trace" && haveCommand &&
                    (line.command == "apply" || line.command == "restore-defaults")) {
             line.trace = true;
+        } else if (arg == "--json" && haveCommand && line.command == "show") {
+            line.json = true;
         } else if (arg == "--help" || arg == "-h") {
             context.out << kUsage;
             return 0;
@@ -67,12 +86,32 @@ std::optional<int> Parse(std::span<const std::string> args, CtlContext& context,
     if (!haveCommand) {
         return UsageError(context, "no command given");
     }
-    for (const char* known : {"find", "apply", "restore-defaults", "show", "watch"}) {
+    for (const char* known : {"find", "apply", "restore-defaults", "show", "watch", "set"}) {
         if (line.command == known) {
             return std::nullopt;
         }
     }
     return UsageError(context, "unknown command " + line.command);
+}
+
+// Changes the loaded profile's block and saves its settings file as Apply's save does; a
+// refused value leaves every file as it was.
+int SetCommand(SharedState& state, const std::vector<std::string>& words, CtlContext& context) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(state.paths.settingsFile, ec)) {
+        context.err << "gx508ctl: the current profile's settings file "
+                    << state.paths.settingsFile.string() << " cannot be read; nothing changed\n";
+        return 1;
+    }
+    if (const Status changed = ChangeSetting(state.block, words); !changed) {
+        context.err << "gx508ctl: set " << changed.message() << "\n";
+        return 2;
+    }
+    if (const Status saved = SaveProfileSettings(state); !saved) {
+        context.err << "gx508ctl: " << saved.message() << "\n";
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -98,8 +137,15 @@ int RunCtl(std::span<const std::string> args, CtlContext& context) {
     auto state = std::make_unique<SharedState>(*line.folder, context.log);
     StartupLoad(*state);
     if (line.command == "show") {
-        ShowConfiguration(*state, context.out);
+        if (line.json) {
+            ShowConfigurationJson(*state, context.out);
+        } else {
+            ShowConfiguration(*state, context.out);
+        }
         return 0;
+    }
+    if (line.command == "set") {
+        return SetCommand(*state, line.setting, context);
     }
     std::unique_ptr<HidBackend> backend =
         line.useVirtual ? std::make_unique<VirtualMouse>() : context.realBackend();

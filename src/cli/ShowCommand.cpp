@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "core/assign/FunctionLabels.h"
 #include "core/macro/MacroStore.h"
 #include "core/perf/Dpi.h"
+#include "core/perf/PerfValues.h"
 #include "core/perf/PointerSettings.h"
 
 namespace gx508 {
@@ -64,6 +66,17 @@ std::string NameAt(const std::vector<std::string>& names, int position) {
                : "number " + std::to_string(position) + " (not in the store)";
 }
 
+// Functions are described in English whatever the interface language.
+std::unique_ptr<SharedState> EnglishCopy(const SharedState& state) {
+    auto english = std::make_unique<SharedState>(state.paths.folder, state.log);
+    english->block = state.block;
+    english->paths = state.paths;
+    english->gunNames = state.gunNames;
+    english->languageCode = "EN";
+    english->texts = LanguageTable::For("EN");
+    return english;
+}
+
 std::string GunSwitchBinding(const SettingsBlock& b, int gunSwitch) {
     if (!b.gunAssigned(gunSwitch)) {
         return "not assigned";
@@ -72,17 +85,65 @@ std::string GunSwitchBinding(const SettingsBlock& b, int gunSwitch) {
     return button < block::kButtonCount ? "assigned to " + Caption(button) : "assigned, no button";
 }
 
+// A JSON string: quotes, backslashes and control characters escaped; UTF-8 passes unchanged.
+std::string Json(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+const char* JsonBool(bool value) {
+    return value ? "true" : "false";
+}
+
+std::string JsonNumberOrNull(std::optional<int> value) {
+    return value ? std::to_string(*value) : "null";
+}
+
+std::string LightingEffect(std::uint8_t mode) {
+    switch (mode) {
+        case 0:
+            return Json("off");
+        case 1:
+            return Json("standard");
+        case 2:
+            return Json("breathing");
+        case 3:
+            return Json("neon");
+        default:
+            return "null";
+    }
+}
+
+std::optional<int> CaptionOrNull(int button) {
+    if (button < 0 || button >= block::kButtonCount) {
+        return std::nullopt;
+    }
+    return CaptionOfButtonIndex(button);
+}
+
+std::string MacroNameOrNull(const std::vector<std::string>& names, int position) {
+    return position >= 0 && position < static_cast<int>(names.size())
+               ? Json(names[static_cast<std::size_t>(position)])
+               : "null";
+}
+
 }  // namespace
 
 void ShowConfiguration(const SharedState& state, std::ostream& out) {
     const SettingsBlock& b = state.block;
-    // Functions are described in English whatever the interface language.
-    auto english = std::make_unique<SharedState>(state.paths.folder, state.log);
-    english->block = state.block;
-    english->paths = state.paths;
-    english->gunNames = state.gunNames;
-    english->languageCode = "EN";
-    english->texts = LanguageTable::For("EN");
+    const auto english = EnglishCopy(state);
 
     out << "Profile: " << state.currentProfile << " ("
         << state.paths.settingsFile.filename().string() << ", "
@@ -110,6 +171,7 @@ void ShowConfiguration(const SharedState& state, std::ostream& out) {
                 ? std::string("one screen per notch")
                 : std::to_string(pointer.wheelScrollLines) + " lines per notch")
         << "\n";
+    out << "Pointer precision: " << (pointer.enhancePrecision ? "on" : "off") << "\n";
     out << "Buttons:\n";
     for (int caption = 1; caption <= block::kButtonCount; ++caption) {
         const int index = ButtonIndexOfCaption(caption);
@@ -142,6 +204,76 @@ void ShowConfiguration(const SharedState& state, std::ostream& out) {
             << NameAt(gun ? gunMacros : macros, b.slot(SlotField::MacroNumber, s)) << ", used by "
             << Caption(b.slot(SlotField::Owner, s)) << ", " << b.slotLength(s) << " bytes\n";
     }
+}
+
+void ShowConfigurationJson(const SharedState& state, std::ostream& out) {
+    const SettingsBlock& b = state.block;
+    const auto english = EnglishCopy(state);
+    const int rate = ReportRateHz(b.byte(block::kReportRate));
+    out << "{\"profile\":" << state.currentProfile
+        << ",\"settingsFile\":" << Json(state.paths.settingsFile.filename().string())
+        << ",\"settingsIni\":" << Json(state.paths.settingsIni.filename().string())
+        << ",\"language\":" << (state.languageCode.empty() ? "null" : Json(state.languageCode))
+        << ",\"reportRate\":{\"hz\":"
+        << JsonNumberOrNull(ReportRateCodeOfHz(rate) ? std::optional<int>(rate) : std::nullopt)
+        << ",\"code\":" << int{b.byte(block::kReportRate)} << "}";
+    out << ",\"dpiStages\":[";
+    for (int s = 0; s < block::kStageCount; ++s) {
+        const std::string dpi = DpiIndexToText(b.dpiIndex(s));
+        out << (s == 0 ? "" : ",") << "{\"stage\":" << s + 1
+            << ",\"dpi\":" << (dpi.empty() ? "null" : dpi) << ",\"index\":" << int{b.dpiIndex(s)}
+            << ",\"enabled\":" << JsonBool(b.stageEnabled(s))
+            << ",\"colour\":" << Json(Hex(b.stageColour(s))) << "}";
+    }
+    out << "],\"lighting\":{\"mode\":" << int{b.byte(block::kLightingMode)}
+        << ",\"effect\":" << LightingEffect(b.byte(block::kLightingMode))
+        << ",\"brightness\":" << int{b.byte(block::kStandardBrightness)}
+        << ",\"breathingPeriod\":" << int{b.byte(block::kRespirationPeriod)}
+        << ",\"neonPeriod\":" << int{b.byte(block::kNeonPeriod)} << "}";
+    const PointerValues pointer = PointerValuesOf(b);
+    out << ",\"sensitivity\":{\"x\":" << int{b.byte(block::kXSensitivity)}
+        << ",\"y\":" << int{b.byte(block::kYSensitivity)} << "}"
+        << ",\"pointerSpeed\":" << int{b.byte(block::kPointerSpeed)}
+        << ",\"doubleClick\":{\"speed\":" << int{b.byte(block::kDoubleClickSpeed)}
+        << ",\"ms\":" << pointer.doubleClickMs << "}"
+        << ",\"wheel\":{\"page\":" << JsonBool(pointer.wheelScrollsPage)
+        << ",\"lines\":" << pointer.wheelScrollLines << "}"
+        << ",\"precision\":" << JsonBool(pointer.enhancePrecision);
+    out << ",\"buttons\":[";
+    for (int caption = 1; caption <= block::kButtonCount; ++caption) {
+        const int index = ButtonIndexOfCaption(caption);
+        const std::string function = FunctionLabelOf(*english, index);
+        out << (caption == 1 ? "" : ",") << "{\"button\":" << caption << ",\"index\":" << index
+            << ",\"function\":" << (function.empty() ? "null" : Json(function))
+            << ",\"category\":" << int{b.button(ButtonField::Category, index)}
+            << ",\"label\":" << Json(state.labels[static_cast<std::size_t>(index)]) << "}";
+    }
+    out << "],\"gunSwitches\":[";
+    for (int j = 0; j < block::kGunSwitchCount; ++j) {
+        out << (j == 0 ? "" : ",") << "{\"number\":" << j
+            << ",\"name\":" << Json(state.gunNames[static_cast<std::size_t>(j)])
+            << ",\"assigned\":" << JsonBool(b.gunAssigned(j)) << ",\"button\":"
+            << JsonNumberOrNull(b.gunAssigned(j) ? CaptionOrNull(b.gunButton(j)) : std::nullopt)
+            << "}";
+    }
+    const auto macros = ListMacroNames(state.paths.macroStore, MacroKind::Macro);
+    const auto gunMacros = ListMacroNames(state.paths.macroStore, MacroKind::Gun);
+    out << "],\"slots\":[";
+    bool first = true;
+    for (int s = 0; s < block::kSlotCount; ++s) {
+        if (b.slot(SlotField::InUse, s) == kNone) {
+            continue;
+        }
+        const bool gun = b.slot(SlotField::Kind, s) == 1;
+        const int number = b.slot(SlotField::MacroNumber, s);
+        out << (first ? "" : ",") << "{\"slot\":" << s
+            << ",\"kind\":" << Json(gun ? "gun macro" : "macro") << ",\"macroNumber\":" << number
+            << ",\"macro\":" << MacroNameOrNull(gun ? gunMacros : macros, number)
+            << ",\"button\":" << JsonNumberOrNull(CaptionOrNull(b.slot(SlotField::Owner, s)))
+            << ",\"length\":" << b.slotLength(s) << "}";
+        first = false;
+    }
+    out << "]}\n";
 }
 
 }  // namespace gx508

@@ -10,4 +10,9 @@ namespace gx508 {
 // pointer values, sensitivity, button labels, gun switches and macro slots.
 void ShowConfiguration(const SharedState& state, std::ostream& out);
 
+// The same facts as one JSON object on one line, keys in English. Numbers stay numbers; a
+// value the block holds that has no meaning (an unknown DPI index, report rate or lighting
+// effect) is null beside the raw byte.
+void ShowConfigurationJson(const SharedState& state, std::ostream& out);
+
 }  // namespace gx508

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <sstream>
 #include <thread>
 #include <vector>
 
 #include "core/device/VirtualMouse.h"
+#include "support/FlatJson.h"
 #include "support/TempFolder.h"
 
 namespace gx508 {
@@ -48,6 +53,33 @@ class CtlTest : public ::testing::Test {
             pacer, pointer, stop};
         const int status = RunCtl(args, context);
         return {status, out.str(), err.str()};
+    }
+
+    // Every file of the folder with its bytes, to tell that nothing was touched.
+    std::map<std::string, std::string> folderBytes() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
+            if (entry.is_regular_file()) {
+                std::ifstream in(entry.path(), std::ios::binary);
+                files[entry.path().string()] = {std::istreambuf_iterator<char>(in), {}};
+            }
+        }
+        return files;
+    }
+
+    std::map<std::string, std::string> showJson() {
+        const CtlRun run = Ctl({"--folder", folder.path().string(), "show", "--json"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one line";
+        const auto leaves = test::FlatJson::Parse(run.out);
+        EXPECT_TRUE(leaves.has_value()) << run.out;
+        return leaves.value_or(std::map<std::string, std::string>{});
+    }
+
+    CtlRun Set(std::vector<std::string> words) {
+        std::vector<std::string> args = {"--folder", folder.path().string(), "set"};
+        args.insert(args.end(), words.begin(), words.end());
+        return Ctl(args);
     }
 
     test::TempFolder folder;
@@ -150,6 +182,121 @@ TEST_F(CtlTest, WatchPrintsEachNoticeUntilStopped) {
     watcher.join();
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "notice 1 3\nnotice 9 1\n");
+}
+
+TEST_F(CtlTest, ShowJsonHoldsTheFactsOfShow) {
+    const auto json = showJson();
+    const std::map<std::string, std::string> expected = {
+        {"profile", "0"},
+        {"settingsFile", "config0.bin"},
+        {"language", "EN"},
+        {"reportRate.hz", "500"},
+        {"dpiStages[5].dpi", "6000"},
+        {"dpiStages[5].enabled", "true"},
+        {"dpiStages[5].colour", "#FF00FF"},
+        {"lighting.effect", "standard"},
+        {"lighting.brightness", "5"},
+        {"doubleClick.ms", "550"},
+        {"precision", "false"},
+        {"buttons[3].function", "Left Tilt Scroll"},
+        {"buttons[11].index", "7"},
+        {"buttons[11].function", "Deactivated"},
+        {"gunSwitches[0].name", "Snipe"},
+        {"gunSwitches[0].button", "8"},
+    };
+    for (const auto& [path, value] : expected) {
+        const auto found = json.find(path);
+        ASSERT_NE(found, json.end()) << path;
+        EXPECT_EQ(found->second, value) << path;
+    }
+    EXPECT_EQ(json.count("dpiStages[6].dpi"), 0u) << "six stages";
+    EXPECT_EQ(json.count("buttons[12].button"), 0u) << "twelve buttons";
+}
+
+TEST_F(CtlTest, SetRoundTripsEverySettingThroughShowJson) {
+    struct Case {
+        std::vector<std::string> words;
+        std::map<std::string, std::string> shown;
+    };
+    const std::vector<Case> cases = {
+        {{"dpi", "3", "3200"}, {{"dpiStages[2].dpi", "3200"}, {"dpiStages[2].index", "31"}}},
+        {{"dpi", "1", "5800"}, {{"dpiStages[0].dpi", "5800"}}},
+        {{"stage", "5", "off"}, {{"dpiStages[4].enabled", "false"}}},
+        {{"stage", "5", "on"}, {{"dpiStages[4].enabled", "true"}}},
+        {{"colour", "4", "#a0b1c2"}, {{"dpiStages[3].colour", "#A0B1C2"}}},
+        {{"colour", "1", "00ff7F"}, {{"dpiStages[0].colour", "#00FF7F"}}},
+        {{"lighting", "neon", "3"}, {{"lighting.effect", "neon"}, {"lighting.neonPeriod", "3"}}},
+        {{"lighting", "breathing", "6"},
+         {{"lighting.effect", "breathing"}, {"lighting.breathingPeriod", "6"}}},
+        {{"lighting", "standard"}, {{"lighting.effect", "standard"}}},
+        {{"rate", "1000"}, {{"reportRate.hz", "1000"}, {"reportRate.code", "1"}}},
+        {{"rate", "125"}, {{"reportRate.hz", "125"}}},
+        {{"sensitivity", "2", "10"}, {{"sensitivity.x", "2"}, {"sensitivity.y", "10"}}},
+        {{"pointer-speed", "9"}, {{"pointerSpeed", "9"}}},
+        {{"double-click", "11"}, {{"doubleClick.speed", "11"}, {"doubleClick.ms", "200"}}},
+        {{"wheel", "12"}, {{"wheel.page", "false"}, {"wheel.lines", "12"}}},
+        {{"wheel", "page"}, {{"wheel.page", "true"}, {"wheel.lines", "12"}}},
+        {{"precision", "on"}, {{"precision", "true"}}},
+    };
+    for (const Case& c : cases) {
+        const CtlRun run = Set(c.words);
+        ASSERT_EQ(run.status, 0) << c.words[0] << ": " << run.err;
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_TRUE(run.err.empty());
+        const auto json = showJson();
+        for (const auto& [path, value] : c.shown) {
+            const auto found = json.find(path);
+            ASSERT_NE(found, json.end()) << path;
+            EXPECT_EQ(found->second, value) << c.words[0] << ": " << path;
+        }
+    }
+    // The earlier changes stay: each set edits the saved file, not a fresh copy.
+    const auto json = showJson();
+    EXPECT_EQ(json.at("dpiStages[2].dpi"), "3200");
+    EXPECT_EQ(json.at("lighting.neonPeriod"), "3");
+    EXPECT_EQ(json.at("pointerSpeed"), "9");
+}
+
+TEST_F(CtlTest, SetRefusesBadValuesWithTheFolderUnchanged) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"volume", "3"},
+        {"dpi", "7", "800"},
+        {"dpi", "1", "5100"},
+        {"dpi", "1", "abc"},
+        {"dpi", "1"},
+        {"stage", "1", "maybe"},
+        {"colour", "1", "red"},
+        {"colour", "1", "#GG0000"},
+        {"lighting", "disco"},
+        {"lighting", "neon", "9"},
+        {"rate", "2000"},
+        {"sensitivity", "12", "1"},
+        {"pointer-speed", "-1"},
+        {"double-click", "0"},
+        {"wheel", "101"},
+        {"wheel", "0"},
+        {"precision", "maybe"},
+    };
+    const auto before = folderBytes();
+    for (const auto& words : cases) {
+        const CtlRun run = Set(words);
+        const std::string shown = words.empty() ? "(nothing)" : words[0];
+        EXPECT_EQ(run.status, 2) << shown;
+        EXPECT_TRUE(run.out.empty()) << shown;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.err.rfind("gx508ctl: set ", 0), 0u) << run.err;
+        EXPECT_TRUE(folderBytes() == before) << shown;
+    }
+}
+
+TEST_F(CtlTest, SetWithoutASettingsFileChangesNothing) {
+    fs::remove(folder / "config0.bin");
+    const auto before = folderBytes();
+    const CtlRun run = Set({"rate", "1000"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("config0.bin"), std::string::npos) << run.err;
+    EXPECT_TRUE(folderBytes() == before);
 }
 
 TEST_F(CtlTest, UsageErrorsGoToStandardErrorWithAFailureStatus) {
