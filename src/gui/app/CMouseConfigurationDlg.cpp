@@ -26,6 +26,7 @@
 #include "gui/app/MouseSession.h"
 #include "gui/app/TrayNotifier.h"
 #include "gui/assign/MouseView.h"
+#include "gui/perf/CDlgadvance.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CDMarker.h"
 #include "gui/ui/CExMenu.h"
@@ -80,6 +81,9 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
 
     m_mouseView = new MouseView(*this, skin, state.texts, fontFace);
     m_leftColumn = new LeftColumn(*this, skin, state.texts, fontFace);
+    m_panel = new CDlgadvance(state, skin, this);
+    connect(m_panel, &CDlgadvance::highlightClearRequested, m_mouseView, &MouseView::ClearHighlight,
+            Qt::QueuedConnection);
     createCommandButtons(fontFace);
     createHelpMenu();
     m_busy = new BusyOverlay(*this);
@@ -200,6 +204,7 @@ void CMouseConfigurationDlg::refreshFromBlock() {
     m_leftColumn->setSensitivity(m_state.block.byte(block::kXSensitivity),
                                  m_state.block.byte(block::kYSensitivity));
     m_mouseView->setLabelTexts(m_state.labels);
+    m_panel->refreshAll();
 }
 
 void CMouseConfigurationDlg::collapseSections() {
@@ -258,6 +263,7 @@ void CMouseConfigurationDlg::onCancel() {
     m_mouseView->ClearHighlight();
     m_state.revert();
     // The window may stay in view (minimised), so it shows the restored values at once.
+    m_panel->collapseAll();
     refreshFromBlock();
     hideToTray();
 }
@@ -281,6 +287,7 @@ void CMouseConfigurationDlg::onReset() {
 
 void CMouseConfigurationDlg::onDefaultsRestored() {
     collapseSections();
+    m_panel->collapseAll();
     refreshFromBlock();
     m_mouseView->SelectView(1);
 }
@@ -437,7 +444,12 @@ bool CMouseConfigurationDlg::eventFilter(QObject* watched, QEvent* event) {
     if (widget == nullptr || widget->window() != this) {
         return false;
     }
-    return m_session.busy() || IsSwallowedKey(static_cast<QKeyEvent*>(event)->key());
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (!m_session.busy() && event->type() == QEvent::KeyPress &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        m_panel->commitEntry();
+    }
+    return m_session.busy() || IsSwallowedKey(key);
 }
 
 }  // namespace gx508

@@ -14,6 +14,7 @@ namespace gx508 {
 
 class CBitmapBtn;
 class BusyOverlay;
+class CDlgadvance;
 class CExMenu;
 class MouseView;
 class LeftColumn;
@@ -51,6 +52,7 @@ class CMouseConfigurationDlg : public QWidget {
 
     MouseView& mouseView() const { return *m_mouseView; }
     LeftColumn& leftColumn() const { return *m_leftColumn; }
+    CDlgadvance& settingsPanel() const { return *m_panel; }
     CBitmapBtn* applyButton() const { return m_apply; }
     CBitmapBtn* cancelButton() const { return m_cancel; }
     CBitmapBtn* resetButton() const { return m_reset; }
@@ -116,6 +118,7 @@ class CMouseConfigurationDlg : public QWidget {
     QFont m_font;
     MouseView* m_mouseView = nullptr;
     LeftColumn* m_leftColumn = nullptr;
+    CDlgadvance* m_panel = nullptr;
     CBitmapBtn* m_help = nullptr;
     CBitmapBtn* m_minimise = nullptr;
     CBitmapBtn* m_close = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -21,9 +22,13 @@
 #include "gui/app/MouseSession.h"
 #include "gui/app/TrayNotifier.h"
 #include "gui/assign/MouseView.h"
+#include "gui/perf/CDlgDPISetting.h"
+#include "gui/perf/CDlgadvance.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CDMarker.h"
+#include "gui/ui/CDMarkerV.h"
 #include "gui/ui/CExMenu.h"
+#include "gui/ui/CSkinScrollWnd.h"
 #include "gui/ui/Skin.h"
 #include "gui/ui/SkinFiles.h"
 #include "platform/ProgramFolder.h"
@@ -130,6 +135,7 @@ class CMouseConfigurationDlgTest : public QObject {
     void axisPanelHoldsTheSlidersUnderItsHeader();
     void slidersWriteTheirBlockBytes();
     void cancelRestoresTheSavedValues();
+    void settingsPanelEditsTheBlockUntilCancelRevertsIt();
     void backgroundClickClearsTheHighlight();
     void keysThatWouldCloseOrPressAreSwallowed();
     void hiddenStartHidesTheFirstTwoShows();
@@ -235,6 +241,39 @@ void CMouseConfigurationDlgTest::cancelRestoresTheSavedValues() {
     QTest::mouseClick(p.window->cancelButton(), Qt::LeftButton);
     QVERIFY(p.state.block == p.state.saved);
     QCOMPARE(x->position(), saved);
+}
+
+void CMouseConfigurationDlgTest::settingsPanelEditsTheBlockUntilCancelRevertsIt() {
+    Program p;
+    p.window->show();
+    CDlgadvance& panel = p.window->settingsPanel();
+    QCOMPARE(panel.frame()->geometry(), QRect(735, 32, 260, 561));
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    QTest::mouseClick(p.view().label(3), Qt::LeftButton);
+    QCOMPARE(p.view().highlighted(), 3);
+    QTest::mouseClick(panel.header(0), Qt::LeftButton);
+    QTRY_COMPARE(p.view().highlighted(), -1);
+
+    auto* dpi = static_cast<CDlgDPISetting*>(panel.page(0));
+    QVERIFY(dpi->isVisible());
+    CDMarkerV* stage3 = dpi->slider(2);
+    QTest::mouseClick(stage3, Qt::LeftButton, {}, QPoint(3, 0));
+    QCOMPARE(int{p.state.block.dpiIndex(2)}, 54);
+
+    QTest::mouseDClick(dpi, Qt::LeftButton, {}, CDlgDPISetting::valueBoxRect(4).center());
+    QLineEdit* editor = dpi->editor(4);
+    QVERIFY(editor->isVisible());
+    editor->setText(QStringLiteral("1234"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(int{p.state.block.dpiIndex(4)}, 11);
+    QVERIFY(!editor->isVisible());
+    QVERIFY(p.window->isVisible());
+
+    QTest::mouseClick(p.window->cancelButton(), Qt::LeftButton);
+    QVERIFY(p.state.block == p.state.saved);
+    QCOMPARE(stage3->position(), int{p.state.saved.dpiIndex(2)});
+    QVERIFY(panel.layout().collapsed(0));
+    QVERIFY(!dpi->isVisible());
 }
 
 void CMouseConfigurationDlgTest::backgroundClickClearsTheHighlight() {

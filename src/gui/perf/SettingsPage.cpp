@@ -1,0 +1,31 @@
+#include "gui/perf/SettingsPage.h"
+
+#include <QPainter>
+
+#include "core/i18n/FontRule.h"
+#include "gui/ui/FontMap.h"
+#include "gui/ui/QtText.h"
+#include "gui/ui/Skin.h"
+
+namespace gx508 {
+
+SettingsPage::SettingsPage(SharedState& state, const Skin& skin, QString background, int fontHeight,
+                           QWidget* parent)
+    : QWidget(parent),
+      m_state(state),
+      m_skin(skin),
+      m_font(mappedFont(qText(FontFace(state.languageCode)), fontHeight)),
+      m_background(std::move(background)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const QImage image = skin.image(m_background);
+    resize(image.isNull() ? QSize(0, 0) : image.size());
+}
+
+void SettingsPage::beginPaint(QPainter& painter) const {
+    painter.fillRect(rect(), Qt::black);
+    m_skin.draw(painter, m_background, 0, 0);
+    painter.setPen(Qt::white);
+    painter.setFont(m_font);
+}
+
+}  // namespace gx508
