@@ -1,6 +1,7 @@
 #include "core/perf/PerfValues.h"
 
 #include "core/perf/Dpi.h"
+#include "core/store/LeadingNumber.h"
 
 namespace gx508 {
 
@@ -82,6 +83,14 @@ std::optional<Rgb> ParseColour(std::string_view text) {
         parts[k] = static_cast<std::uint8_t>(*high * 16 + *low);
     }
     return Rgb{parts[0], parts[1], parts[2]};
+}
+
+TypedWheelLines ReadTypedWheelLines(std::string_view text) {
+    const int value = LeadingNumber(text).value_or(0);
+    if (value < kMinWheelLines || value > kMaxWheelLines) {
+        return {kMinWheelLines, true};
+    }
+    return {value, false};
 }
 
 std::optional<int> ParseWholeNumber(std::string_view text) {

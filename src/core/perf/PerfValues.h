@@ -37,6 +37,14 @@ int ReportRateHz(std::uint8_t code);
 // A colour written as six hex digits RRGGBB, with or without a leading '#', either case.
 std::optional<Rgb> ParseColour(std::string_view text);
 
+// The line count typed into the wheel page's box: the text read as a number; a value of 0 or
+// less, over 100, or no number at all makes the count 1 and puts "1" back into the box.
+struct TypedWheelLines {
+    int lines = kMinWheelLines;
+    bool replaced = false;  // the box shows "1" instead of what was typed
+};
+TypedWheelLines ReadTypedWheelLines(std::string_view text);
+
 // A plain decimal number of at most nine digits (no sign, no blanks); nothing otherwise.
 std::optional<int> ParseWholeNumber(std::string_view text);
 

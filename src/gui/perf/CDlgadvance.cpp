@@ -7,7 +7,13 @@
 #include <QWheelEvent>
 
 #include "core/i18n/FontRule.h"
+#include "gui/perf/CDlgAngleSnap.h"
 #include "gui/perf/CDlgDPISetting.h"
+#include "gui/perf/CDlgDoubleClick.h"
+#include "gui/perf/CDlgLighting.h"
+#include "gui/perf/CDlgMouseSpeed.h"
+#include "gui/perf/CDlgMouseWheelSpeed.h"
+#include "gui/perf/CDlgUSBReportRate.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CSkinScrollWnd.h"
 #include "gui/ui/QtText.h"
@@ -82,11 +88,15 @@ CDlgadvance::CDlgadvance(SharedState& state, const Skin& skin, QWidget* window)
     }
     m_headers[AccordionLayout::kAngleSnapSection]->hide();
     m_dpiPage = new CDlgDPISetting(state, skin, content);
-    m_pages[0] = m_dpiPage;
+    m_pages = {m_dpiPage,
+               new CDlgLighting(state, skin, content),
+               new CDlgUSBReportRate(state, skin, content),
+               new CDlgMouseSpeed(state, skin, content),
+               new CDlgDoubleClick(state, skin, content),
+               new CDlgMouseWheelSpeed(state, skin, content),
+               new CDlgAngleSnap(state, skin, content)};
     for (SettingsPage* page : m_pages) {
-        if (page != nullptr) {
-            page->hide();
-        }
+        page->hide();
     }
     placeSections();
 
@@ -132,9 +142,7 @@ void CDlgadvance::collapseAll() {
 
 void CDlgadvance::refreshAll() {
     for (SettingsPage* page : m_pages) {
-        if (page != nullptr) {
-            page->refresh();
-        }
+        page->refresh();
     }
 }
 
@@ -148,10 +156,9 @@ void CDlgadvance::placeSections() {
     for (int k = 0; k < AccordionLayout::kSectionCount; ++k) {
         const auto index = static_cast<std::size_t>(k);
         m_headers[index]->setGeometry(ToQRect(m_layout.header(k)).translated(0, offset));
-        if (SettingsPage* page = m_pages[index]) {
-            page->move(ToQRect(m_layout.page(k)).topLeft() + QPoint(0, offset));
-            page->setVisible(!m_layout.collapsed(k));
-        }
+        SettingsPage* page = m_pages[index];
+        page->move(ToQRect(m_layout.page(k)).topLeft() + QPoint(0, offset));
+        page->setVisible(!m_layout.collapsed(k));
     }
 }
 

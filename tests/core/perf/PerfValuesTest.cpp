@@ -45,5 +45,20 @@ TEST(PerfValuesTest, WholeNumbersAreDigitsOnly) {
     }
 }
 
+TEST(PerfValuesTest, TypedWheelLinesOutsideTheRangeBecomeOne) {
+    struct Case {
+        const char* typed;
+        int lines;
+        bool replaced;
+    };
+    for (const Case& c :
+         {Case{"0", 1, true}, Case{"101", 1, true}, Case{"", 1, true}, Case{"1", 1, false},
+          Case{"100", 100, false}, Case{"7", 7, false}, Case{"99999", 1, true}}) {
+        const TypedWheelLines read = ReadTypedWheelLines(c.typed);
+        EXPECT_EQ(read.lines, c.lines) << c.typed;
+        EXPECT_EQ(read.replaced, c.replaced) << c.typed;
+    }
+}
+
 }  // namespace
 }  // namespace gx508

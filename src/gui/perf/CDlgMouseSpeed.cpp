@@ -1,0 +1,8 @@
+#include "gui/perf/CDlgMouseSpeed.h"
+
+namespace gx508 {
+
+CDlgMouseSpeed::CDlgMouseSpeed(SharedState& state, const Skin& skin, QWidget* parent)
+    : SpeedArcPage(state, skin, block::kPointerSpeed, parent) {}
+
+}  // namespace gx508
