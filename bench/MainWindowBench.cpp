@@ -24,6 +24,7 @@
 #include "gui/app/MouseSession.h"
 #include "gui/app/TrayNotifier.h"
 #include "gui/assign/MouseView.h"
+#include "gui/perf/CDlgadvance.h"
 #include "gui/ui/Skin.h"
 #include "platform/ProgramFolder.h"
 
@@ -87,10 +88,12 @@ void BM_MainWindowFullRepaint(benchmark::State& bench) {
     const auto folder = CopyProgramFolder(false);
     Program program(folder->path().toStdString());
     program.window->show();
-    // Everything the window can show at once: the button list, the axis panel, a highlight.
+    // Everything the window can show at once: the button list, the axis panel, a highlight, the
+    // settings panel with its DPI page open.
     program.window->leftColumn().setListExpanded(true);
     program.window->mouseView().setListExpanded(true);
     program.window->leftColumn().setAxisExpanded(true);
+    program.window->settingsPanel().toggleSection(0);
     QCoreApplication::processEvents();
     for (auto _ : bench) {
         program.window->repaint();

@@ -4,8 +4,10 @@
 Starts Xvfb, runs gx508 --virtual-mouse from a private copy of the program folder, drives it with
 real input (xdotool) and its command input, and checks what it draws, shows and prints: the
 splash then the window at its background's size, the apply sequence of the Apply button, the
-balloons of notices and of unplugging, the single instance, swallowed keys and Cancel. Saves
-screenshots of the window (both views, both sections open, English and simplified Chinese).
+balloons of notices and of unplugging, the single instance, swallowed keys and Cancel, and
+changes made on the settings panel's pages reaching the mouse and the settings file. Saves
+screenshots of the window (both views, both sections open, English and simplified Chinese) and of
+the settings panel with its pages open (English and German).
 """
 
 import argparse
@@ -30,6 +32,12 @@ AXIS_HEADER = (141, 192)  # while the button list is closed
 SIDE_VIEW_TAB = (534, 541)
 BUTTON_4_LABEL = (185, 222)  # row 3 of the front panel
 X_SLIDER = (37, 227, 208, 9)  # left, top, width, height, while only the axis panel is open
+
+# The settings panel (left, top, width, height) and its headers' centres while every section above
+# is closed; the pages' points are relative to the page's top-left corner.
+PANEL = (735, 32, 260, 561)
+HEADERS = [(PANEL[0] + 100, PANEL[1] + 12 + 25 * k) for k in range(6)]
+DPI_PAGE_HEIGHT = 232
 
 ARGS = None
 
@@ -307,6 +315,69 @@ class DesktopProgramTest(unittest.TestCase):
             with open(os.path.join(program.folder, "config0.bin"), "rb") as f:
                 saved = f.read()
             self.assertEqual(sensitivity.split()[3], "%02X" % ((saved[1 + 67] * 20) % 256))
+
+    def test_settings_panel_changes_reach_the_mouse_and_the_file(self):
+        program = self.start()
+        wait_for(program.main_window, "the main window")
+        panel = program.settled(PANEL)
+        program.click(HEADERS[0])
+        wait_for(lambda: program.pixels(PANEL) != panel, "the DPI page to open")
+        page = (PANEL[0], PANEL[1] + 22)
+        # Stage 3's slider, halfway up its track: 1 + 53 * 85 / 170 = 27, 2800 DPI.
+        program.click((page[0] + 100, page[1] + 3 + 85))
+        # Stage 5's enable box.
+        program.click((page[0] + 174, page[1] + 206))
+        rate_header = (HEADERS[2][0], HEADERS[2][1] + DPI_PAGE_HEIGHT)
+        program.click(rate_header)
+        rate_page = (PANEL[0], rate_header[1] + 10)
+        # The dial's upper right quarter: 1000 Hz.
+        program.click((rate_page[0] + 151, rate_page[1] + 36))
+        program.click((HEADERS[1][0], HEADERS[1][1] + DPI_PAGE_HEIGHT))
+        lighting_page = (PANEL[0], HEADERS[1][1] + DPI_PAGE_HEIGHT + 10)
+        # The Neon choice box.
+        program.click((lighting_page[0] + 15, lighting_page[1] + 82))
+        program.settled(PANEL)
+        program.grab(os.path.join(ARGS.artifacts, "panel-changed-en.png"))
+
+        before = len(program.output())
+        program.click(APPLY)
+        wait_for(lambda: any(l.startswith("SET_FEATURE 00 0D ")
+                             for l in program.output()[before:]), "the lighting command")
+        wait_for(lambda: program.output()[-1] == "SLEEP 10", "the last pause")
+        events = apply_events(program.output()[before:])
+        self.assertEqual(events[0], "SET_FEATURE 00 01 01 00 00 00 00 00 FD")
+        self.assertIn("SET_FEATURE 00 0D 03 05 00 00 00 00 EA", events)
+        self.assertTrue(any(l.startswith("OUTPUT ") and " 04 09 1B 1D A7 5D " in l
+                            for l in events), "the six stage codes, stage 5 disabled")
+        self.assertEqual(events, self.expected_apply_trace(program))
+
+        shown = run(ARGS.ctl, "--folder", program.folder, "show").stdout
+        for line in ("Report rate: 1000 Hz", "Stage 3: 2800 DPI, enabled",
+                     "Stage 5: 4000 DPI, disabled", "Lighting: Neon, period 5 of 6"):
+            self.assertIn(line, shown)
+
+    def test_panel_screenshots_in_english(self):
+        self.panel_screenshots("EN")
+
+    def test_panel_screenshots_in_german(self):
+        self.panel_screenshots("DE")
+
+    def panel_screenshots(self, language):
+        """Every page the user can open, a few at a time, saved for a look at the texts."""
+        program = self.start(language)
+        wait_for(program.main_window, "the main window")
+        name = language.lower()
+        groups = [("dpi-lighting", [1, 0]), ("rate-speeds", [4, 3, 2]), ("wheel", [5])]
+        for title, sections in groups:
+            for k in sections:
+                program.click(HEADERS[k])
+            program.settled(PANEL)
+            program.grab(os.path.join(ARGS.artifacts, "panel-%s-%s.png" % (title, name)),
+                         PANEL)
+            # Closing from the top brings each next header back to its first place.
+            for k in reversed(sections):
+                program.click(HEADERS[k])
+            program.settled(PANEL)
 
     def test_screenshots_in_english(self):
         self.screenshots("EN")
