@@ -60,7 +60,6 @@ QRect ToQRect(const PanelRect& r) {
 
 CDlgadvance::CDlgadvance(SharedState& state, const Skin& skin, QWidget* window)
     : QAbstractScrollArea(window),
-      m_state(state),
       m_skin(skin),
       m_layout(AccordionLayout::initialHeaders(), PageSizes(skin)) {
     setObjectName(QStringLiteral("settingsPanel"));

@@ -4,7 +4,6 @@
 #include <QRect>
 
 #include <array>
-#include <memory>
 
 #include "core/controls/AccordionLayout.h"
 #include "core/store/SharedState.h"
@@ -64,7 +63,6 @@ class CDlgadvance : public QAbstractScrollArea {
     void placeSections();
     void updateScrollBar();
 
-    SharedState& m_state;
     const Skin& m_skin;
     std::array<CBitmapBtn*, AccordionLayout::kSectionCount> m_headers{};
     std::array<SettingsPage*, AccordionLayout::kSectionCount> m_pages{};
