@@ -349,6 +349,12 @@ class DesktopProgramTest(unittest.TestCase):
         self.assertIn("SET_FEATURE 00 0D 03 05 00 00 00 00 EA", events)
         self.assertTrue(any(l.startswith("OUTPUT ") and " 04 09 1B 1D A7 5D " in l
                             for l in events), "the six stage codes, stage 5 disabled")
+
+        # The settings file is written after the last command has gone out.
+        def saved_rate():
+            with open(os.path.join(program.folder, "config0.bin"), "rb") as f:
+                return f.read()[1 + 12] == 1
+        wait_for(saved_rate, "the settings file to hold the new report rate")
         self.assertEqual(events, self.expected_apply_trace(program))
 
         shown = run(ARGS.ctl, "--folder", program.folder, "show").stdout
