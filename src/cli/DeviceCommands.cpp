@@ -29,12 +29,12 @@ bool Connect(DeviceLink& link, CtlContext& ctl) {
     if (link.FindMouse()) {
         return true;
     }
-    if (link.lastOpenError() == OpenError::PermissionDenied) {
+    if (!link.lastOpen() && IsAccessDeniedCode(link.lastOpen().code())) {
         ctl.err << "gx508ctl: the GX508 mouse is present but cannot be opened: permission denied.\n"
                 << "Install the udev rule " << kUdevRuleName
                 << " (cmake --install puts it in lib/udev/rules.d), then unplug and replug the "
                    "mouse.\n";
-    } else if (link.lastOpenError() != OpenError::None) {
+    } else if (!link.lastOpen()) {
         ctl.err << "gx508ctl: the GX508 mouse is present but cannot be opened\n";
     } else {
         ctl.err << "gx508ctl: no GX508 mouse found\n";
@@ -74,16 +74,16 @@ int RunOnMouse(DeviceCommandContext& context, Operation operation) {
 
 int FindCommand(DeviceCommandContext& context) {
     CtlContext& ctl = context.ctl;
-    std::vector<HidInterfaceInfo> interfaces;
-    if (const Status listed = context.backend.Enumerate(interfaces); !listed) {
-        ctl.err << "gx508ctl: cannot list HID devices: " << listed.message() << "\n";
+    const Result<std::vector<HidInterfaceInfo>> interfaces = context.backend.Enumerate();
+    if (!interfaces) {
+        ctl.err << "gx508ctl: cannot list HID devices: " << interfaces.message() << "\n";
         return 1;
     }
     DeviceLink link(context.backend, context.state.log);
     if (!Connect(link, ctl)) {
         return 1;
     }
-    for (const HidInterfaceInfo& info : interfaces) {
+    for (const HidInterfaceInfo& info : *interfaces) {
         if (info.vendorId != kMouseVendorId || info.productId != kMouseProductId) {
             continue;
         }

@@ -34,9 +34,8 @@ int main(int argc, char** argv) {
                               pacer,
                               pointer,
                               g_stop};
-    gx508::ProgramFolder folder;
-    if (gx508::LocateProgramFolder(gx508::CurrentProgramFolderInputs(), folder)) {
-        context.defaultFolder = folder.files.string();
+    if (const auto folder = gx508::LocateProgramFolder(gx508::CurrentProgramFolderInputs())) {
+        context.defaultFolder = folder->files.string();
     }
     return gx508::RunCtl(args, context);
 }

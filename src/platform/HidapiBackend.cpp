@@ -47,20 +47,6 @@ std::string Utf8(const wchar_t* text) {
     return out;
 }
 
-OpenError OpenErrorFor(int code) {
-    switch (code) {
-        case ENOENT:
-        case ENODEV:
-        case ENXIO:
-            return OpenError::NotFound;
-        case EACCES:
-        case EPERM:
-            return OpenError::PermissionDenied;
-        default:
-            return OpenError::Failed;
-    }
-}
-
 std::optional<std::vector<std::uint8_t>> ReadDescriptor(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
@@ -88,10 +74,9 @@ bool IsMouseCollection(const HidInterfaceInfo& info) {
 HidapiBackend::HidapiBackend(LogSink& log, fs::path sysfsRoot)
     : m_log(log), m_sysfsRoot(std::move(sysfsRoot)) {}
 
-Status HidapiBackend::Enumerate(std::vector<HidInterfaceInfo>& out) {
-    out.clear();
+Result<std::vector<HidInterfaceInfo>> HidapiBackend::Enumerate() {
     if (!StartHidapi()) {
-        return Status::Error("hidapi could not be initialised");
+        return Result<std::vector<HidInterfaceInfo>>::Error("hidapi could not be initialised");
     }
     // An empty list is also what hidapi gives when it fails; either way there is no mouse.
     hid_device_info* list = hid_enumerate(kMouseVendorId, kMouseProductId);
@@ -102,8 +87,7 @@ Status HidapiBackend::Enumerate(std::vector<HidInterfaceInfo>& out) {
         }
     }
     hid_free_enumeration(list);
-    out = DescribeCollections(entries);
-    return Status::Ok();
+    return DescribeCollections(entries);
 }
 
 std::vector<HidInterfaceInfo> HidapiBackend::DescribeCollections(
@@ -146,38 +130,38 @@ std::vector<HidInterfaceInfo> HidapiBackend::DescribeCollections(
     return out;
 }
 
-std::unique_ptr<HidDevice> HidapiBackend::Open(const std::string& path, OpenError& error) {
-    error = OpenError::Failed;
+Result<std::unique_ptr<HidDevice>> HidapiBackend::Open(const std::string& path) {
+    using Opened = Result<std::unique_ptr<HidDevice>>;
     if (!StartHidapi()) {
         m_log.Write("hidapi could not be initialised");
-        return nullptr;
+        return Opened::Error("hidapi could not be initialised", EIO);
     }
     // hidapi 0.13.1 does not say why an open failed, and on a node that is not hidraw it
     // writes into the handle it has just freed. So the node is opened and checked here first.
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) {
         const int code = errno;
-        error = OpenErrorFor(code);
-        m_log.Write("cannot open " + path + ": " + ErrnoText(code));
-        return nullptr;
+        const std::string message = "cannot open " + path + ": " + ErrnoText(code);
+        m_log.Write(message);
+        return Opened::Error(message, code);
     }
     int descriptorSize = 0;
     const bool isHidraw = ::ioctl(fd, HIDIOCGRDESCSIZE, &descriptorSize) >= 0;
     const int code = errno;
     ::close(fd);
     if (!isHidraw) {
-        error = code == ENODEV ? OpenError::NotFound : OpenError::Failed;
-        m_log.Write(path + " is not a hidraw node: " + ErrnoText(code));
-        return nullptr;
+        const std::string message = path + " is not a hidraw node: " + ErrnoText(code);
+        m_log.Write(message);
+        return Opened::Error(message, code == ENODEV ? ENODEV : ENOTTY);
     }
     hid_device* handle = hid_open_path(path.c_str());
     if (handle == nullptr) {
-        error = ::access(path.c_str(), F_OK) != 0 ? OpenError::NotFound : OpenError::Failed;
-        m_log.Write("hidapi cannot open " + path + ": " + Utf8(hid_error(nullptr)));
-        return nullptr;
+        const int openCode = ::access(path.c_str(), F_OK) != 0 ? ENOENT : EIO;
+        const std::string message = "hidapi cannot open " + path + ": " + Utf8(hid_error(nullptr));
+        m_log.Write(message);
+        return Opened::Error(message, openCode);
     }
-    error = OpenError::None;
-    return std::make_unique<HidapiDevice>(handle);
+    return std::unique_ptr<HidDevice>(std::make_unique<HidapiDevice>(handle));
 }
 
 HidapiDevice::HidapiDevice(hid_device* handle) : m_handle(handle) {}
@@ -210,17 +194,21 @@ Status HidapiDevice::Write(std::span<const std::uint8_t> report) {
     return Outcome("write", result, errno, report.size());
 }
 
-int HidapiDevice::Read(std::span<std::uint8_t> buffer, int timeoutMs) {
+Result<std::size_t> HidapiDevice::Read(std::span<std::uint8_t> buffer, int timeoutMs) {
     if (buffer.empty()) {
-        return -1;
+        return Result<std::size_t>::Error("read: empty buffer", EINVAL);
     }
     errno = 0;
     const int result = hid_read_timeout(m_handle, buffer.data(), buffer.size(), timeoutMs);
-    if (result < 0) {
-        // A signal that interrupts the wait is not a lost mouse.
-        return errno == EINTR ? 0 : -1;
+    if (result >= 0) {
+        return static_cast<std::size_t>(result);
     }
-    return result;
+    const int code = errno;
+    if (code == EINTR) {
+        return std::size_t{0};  // a signal that interrupts the wait is not a lost mouse
+    }
+    return Result<std::size_t>::Error("read failed: " + Utf8(hid_error(m_handle)),
+                                      code != 0 ? code : EIO);
 }
 
 Status HidapiDevice::Outcome(const char* what, int result, int code, std::size_t expected) const {
@@ -237,7 +225,7 @@ Status HidapiDevice::Outcome(const char* what, int result, int code, std::size_t
 bool MousePresentButInaccessible(const std::vector<HidInterfaceInfo>& interfaces) {
     for (const HidInterfaceInfo& info : interfaces) {
         if (IsMouseCollection(info) && ::access(info.path.c_str(), R_OK | W_OK) != 0 &&
-            OpenErrorFor(errno) == OpenError::PermissionDenied) {
+            IsAccessDeniedCode(errno)) {
             return true;
         }
     }

@@ -34,12 +34,12 @@ class HidapiBackend final : public HidBackend {
     explicit HidapiBackend(LogSink& log, std::filesystem::path sysfsRoot = "/sys");
 
     // The mouse's collections, one per top-level collection of each node, in hidapi's order.
-    Status Enumerate(std::vector<HidInterfaceInfo>& out) override;
+    Result<std::vector<HidInterfaceInfo>> Enumerate() override;
 
     // Opens a hidraw node for reading and writing. A path that does not exist (or whose device
-    // has gone) gives NotFound, a node this user may not open PermissionDenied, anything else
-    // that is not an open hidraw node Failed.
-    std::unique_ptr<HidDevice> Open(const std::string& path, OpenError& error) override;
+    // has gone) fails with a not-found code, a node this user may not open with an
+    // access-denied code, anything else that is not an open hidraw node with another code.
+    Result<std::unique_ptr<HidDevice>> Open(const std::string& path) override;
 
     // Turns hidapi's entries into one interface per top-level collection of each node, with
     // usages and report lengths parsed from <sysfs>/class/hidraw/<node>/device/report_descriptor.
@@ -65,8 +65,9 @@ class HidapiDevice final : public HidDevice {
     Status SetFeature(std::span<const std::uint8_t> report) override;
     Status GetFeature(std::span<std::uint8_t> report) override;
     Status Write(std::span<const std::uint8_t> report) override;
-    // Bytes read, 0 on timeout (or when a signal cut the wait short), -1 on failure or unplug.
-    int Read(std::span<std::uint8_t> buffer, int timeoutMs) override;
+    // Bytes read, 0 on timeout (or when a signal cut the wait short); fails on failure or
+    // unplug.
+    Result<std::size_t> Read(std::span<std::uint8_t> buffer, int timeoutMs) override;
 
   private:
     // Ok when the call moved exactly `expected` bytes; `code` is errno after the call.

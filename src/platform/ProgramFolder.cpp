@@ -28,23 +28,23 @@ fs::path ConfigHome(const ProgramFolderInputs& in) {
 
 }  // namespace
 
-Status LocateProgramFolder(const ProgramFolderInputs& in, ProgramFolder& out) {
+Result<ProgramFolder> LocateProgramFolder(const ProgramFolderInputs& in) {
     std::error_code ec;
     const fs::path localSkins = in.executableDir / "Skins";
     if (!in.executableDir.empty() && fs::is_directory(localSkins, ec) &&
         IsWritableFolder(in.executableDir)) {
-        out = {in.executableDir, localSkins};
-        return Status::Ok();
+        return ProgramFolder{in.executableDir, localSkins};
     }
 
     const fs::path configHome = ConfigHome(in);
     if (configHome.empty()) {
-        return Status::Error("neither XDG_CONFIG_HOME nor HOME is set");
+        return Result<ProgramFolder>::Error("neither XDG_CONFIG_HOME nor HOME is set");
     }
     const fs::path files = configHome / "gx508";
     fs::create_directories(files, ec);
     if (ec) {
-        return Status::Error("cannot create " + files.string() + ": " + ec.message(), ec.value());
+        return Result<ProgramFolder>::Error("cannot create " + files.string() + ": " + ec.message(),
+                                            ec.value());
     }
     for (const char* name : kBaseFiles) {
         const fs::path target = files / name;
@@ -54,12 +54,11 @@ Status LocateProgramFolder(const ProgramFolderInputs& in, ProgramFolder& out) {
         }
         fs::copy_file(source, target, fs::copy_options::skip_existing, ec);
         if (ec) {
-            return Status::Error("cannot copy " + source.string() + ": " + ec.message(),
-                                 ec.value());
+            return Result<ProgramFolder>::Error(
+                "cannot copy " + source.string() + ": " + ec.message(), ec.value());
         }
     }
-    out = {files, in.shareDir / "Skins"};
-    return Status::Ok();
+    return ProgramFolder{files, in.shareDir / "Skins"};
 }
 
 ProgramFolderInputs CurrentProgramFolderInputs() {

@@ -25,7 +25,7 @@ struct ProgramFolderInputs {
 // beside the executable. An installed run keeps its files in $XDG_CONFIG_HOME/gx508 (default
 // ~/.config/gx508), copies each missing base file there from the share folder, and reads the
 // skin from the share folder. Base files already present are never overwritten.
-Status LocateProgramFolder(const ProgramFolderInputs& inputs, ProgramFolder& out);
+Result<ProgramFolder> LocateProgramFolder(const ProgramFolderInputs& inputs);
 
 // The inputs of this process: /proc/self/exe, the environment and the configured share folder.
 ProgramFolderInputs CurrentProgramFolderInputs();

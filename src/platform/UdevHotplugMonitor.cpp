@@ -28,34 +28,33 @@ std::string_view ParentHidId(udev_device* node) {
 
 }  // namespace
 
-Status UdevHotplugMonitor::Create(LogSink& log, std::unique_ptr<UdevHotplugMonitor>& out) {
-    out.reset();
+Result<std::unique_ptr<UdevHotplugMonitor>> UdevHotplugMonitor::Create(LogSink& log) {
+    using Created = Result<std::unique_ptr<UdevHotplugMonitor>>;
     udev* context = udev_new();
     if (context == nullptr) {
-        return Status::Error("cannot create a udev context");
+        return Created::Error("cannot create a udev context");
     }
     udev_monitor* monitor = udev_monitor_new_from_netlink(context, "udev");
     if (monitor == nullptr) {
         udev_unref(context);
-        return Status::Error("cannot listen to udev events");
+        return Created::Error("cannot listen to udev events");
     }
     // Owns both from here on, so every return below releases them.
     std::unique_ptr<UdevHotplugMonitor> created(new UdevHotplugMonitor(log, context, monitor));
     if (const int r = udev_monitor_filter_add_match_subsystem_devtype(monitor, kSubsystem, nullptr);
         r < 0) {
-        return Status::Error("cannot filter udev events on hidraw", -r);
+        return Created::Error("cannot filter udev events on hidraw", -r);
     }
     if (const int r = udev_monitor_enable_receiving(monitor); r < 0) {
-        return Status::Error("cannot receive udev events", -r);
+        return Created::Error("cannot receive udev events", -r);
     }
     if (created->fd() < 0) {
-        return Status::Error("the udev monitor has no descriptor");
+        return Created::Error("the udev monitor has no descriptor");
     }
     // Listing after receiving is enabled: a node that arrives in between is seen twice, which
     // is harmless, rather than not at all.
     created->NotePresentNodes();
-    out = std::move(created);
-    return Status::Ok();
+    return created;
 }
 
 UdevHotplugMonitor::UdevHotplugMonitor(LogSink& log, udev* context, udev_monitor* monitor)

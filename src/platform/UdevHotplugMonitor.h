@@ -20,7 +20,7 @@ class UdevHotplugMonitor {
   public:
     // Starts watching and notes the mouse's nodes already present, so that their removal is
     // recognised later.
-    static Status Create(LogSink& log, std::unique_ptr<UdevHotplugMonitor>& out);
+    static Result<std::unique_ptr<UdevHotplugMonitor>> Create(LogSink& log);
     ~UdevHotplugMonitor();
     UdevHotplugMonitor(const UdevHotplugMonitor&) = delete;
     UdevHotplugMonitor& operator=(const UdevHotplugMonitor&) = delete;

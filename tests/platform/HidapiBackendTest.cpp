@@ -120,22 +120,24 @@ TEST(HidapiBackendTest, OpenSaysWhyAPathIsNoOpenableNode) {
 
     struct Case {
         std::string path;
-        OpenError error;
+        bool notFound;
     };
     // A regular file, a FIFO and /dev/null must not reach hidapi, which mishandles them.
     const std::vector<Case> cases = {
-        {(folder / "hidraw9").string(), OpenError::NotFound},
-        {folder.path().string(), OpenError::Failed},
-        {plainFile.string(), OpenError::Failed},
-        {fifo.string(), OpenError::Failed},
-        {"/dev/null", OpenError::Failed},
+        {(folder / "hidraw9").string(), true},
+        {folder.path().string(), false},
+        {plainFile.string(), false},
+        {fifo.string(), false},
+        {"/dev/null", false},
     };
     RecordingLog log;
     HidapiBackend backend(log);
     for (const Case& c : cases) {
-        OpenError error = OpenError::None;
-        EXPECT_EQ(backend.Open(c.path, error), nullptr) << c.path;
-        EXPECT_EQ(static_cast<int>(error), static_cast<int>(c.error)) << c.path;
+        const Result<std::unique_ptr<HidDevice>> opened = backend.Open(c.path);
+        ASSERT_FALSE(opened.ok()) << c.path;
+        EXPECT_EQ(IsNotFoundCode(opened.code()), c.notFound) << c.path;
+        EXPECT_FALSE(IsAccessDeniedCode(opened.code())) << c.path;
+        EXPECT_NE(opened.message().find(c.path), std::string::npos) << opened.message();
         EXPECT_TRUE(Logged(log, c.path)) << c.path;
     }
 }
@@ -184,9 +186,10 @@ TEST(HidapiBackendTest, ANodeTheUserMayNotOpenIsPermissionDeniedAndFlagsTheMouse
     const int result = RunAsOrdinaryUser([&] {
         NullLog log;
         HidapiBackend backend(log);
-        OpenError error = OpenError::None;
-        const bool opened = backend.Open(locked.string(), error) != nullptr;
-        const bool ok = !opened && error == OpenError::PermissionDenied &&
+        const Result<std::unique_ptr<HidDevice>> open = backend.Open(locked.string());
+        const bool opened = open.ok();
+        const int error = opened ? 0 : open.code();
+        const bool ok = !opened && IsAccessDeniedCode(error) &&
                         MousePresentButInaccessible({command(readable), command(locked)}) &&
                         !MousePresentButInaccessible({command(readable)}) &&
                         !MousePresentButInaccessible({command(folder / "gone")}) &&
@@ -194,7 +197,7 @@ TEST(HidapiBackendTest, ANodeTheUserMayNotOpenIsPermissionDeniedAndFlagsTheMouse
                         !MousePresentButInaccessible({command(locked, 0x046D)}) &&
                         !MousePresentButInaccessible({});
         if (!ok) {
-            std::fprintf(stderr, "opened %d, error %d\n", opened, static_cast<int>(error));
+            std::fprintf(stderr, "opened %d, error %d\n", opened, error);
         }
         return ok;
     });
@@ -207,9 +210,9 @@ TEST(HidapiBackendTest, ANodeTheUserMayNotOpenIsPermissionDeniedAndFlagsTheMouse
 TEST(HidapiBackendTest, EnumerateListsOnlyTheMouse) {
     NullLog log;
     HidapiBackend backend(log);
-    std::vector<HidInterfaceInfo> list = {HidInterfaceInfo{}};
-    ASSERT_TRUE(backend.Enumerate(list).ok());
-    for (const HidInterfaceInfo& info : list) {
+    const Result<std::vector<HidInterfaceInfo>> list = backend.Enumerate();
+    ASSERT_TRUE(list.ok()) << list.message();
+    for (const HidInterfaceInfo& info : *list) {
         EXPECT_EQ(info.vendorId, kMouseVendorId) << info.path;
         EXPECT_EQ(info.productId, kMouseProductId) << info.path;
     }

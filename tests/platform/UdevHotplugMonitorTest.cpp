@@ -9,12 +9,11 @@ namespace {
 
 TEST(UdevHotplugMonitorTest, StartsWithANonBlockingDescriptor) {
     RecordingLog log;
-    std::unique_ptr<UdevHotplugMonitor> monitor;
-    const Status status = UdevHotplugMonitor::Create(log, monitor);
-    if (!status) {
-        EXPECT_EQ(monitor, nullptr);
-        GTEST_SKIP() << "udev events are not available here: " << status.message();
+    Result<std::unique_ptr<UdevHotplugMonitor>> created = UdevHotplugMonitor::Create(log);
+    if (!created) {
+        GTEST_SKIP() << "udev events are not available here: " << created.message();
     }
+    const std::unique_ptr<UdevHotplugMonitor> monitor = std::move(*created);
     ASSERT_NE(monitor, nullptr);
     ASSERT_GE(monitor->fd(), 0);
     // readEvents drains the socket until it is empty, which must not block.

@@ -66,12 +66,12 @@ bool DeviceLink::readerOpen() const {
 }
 
 bool DeviceLink::FindMouse() {
-    m_openError = OpenError::None;
-    std::vector<HidInterfaceInfo> interfaces;
-    if (!m_backend.Enumerate(interfaces)) {
+    m_lastOpen = Status::Ok();
+    const Result<std::vector<HidInterfaceInfo>> interfaces = m_backend.Enumerate();
+    if (!interfaces) {
         return false;
     }
-    for (const HidInterfaceInfo& info : interfaces) {
+    for (const HidInterfaceInfo& info : *interfaces) {
         m_devicePath = info.path;
         if (info.vendorId != kMouseVendorId || info.productId != kMouseProductId) {
             continue;
@@ -79,22 +79,25 @@ bool DeviceLink::FindMouse() {
         m_log.Write("Find our hid device.Success\n");
         m_log.Write(CollectionLogLine(info));
         if (IsNoticeCollection(info)) {
-            std::unique_ptr<HidDevice> reader = m_backend.Open(info.path, m_openError);
+            Result<std::unique_ptr<HidDevice>> reader = m_backend.Open(info.path);
             if (!reader) {
+                m_lastOpen = reader.failure();
                 return false;
             }
             std::lock_guard lock(m_readerMutex);
-            m_reader = std::move(reader);
+            m_reader = std::move(*reader);
             m_noticeLength = info.inputReportLength;
             m_wakeRequested = true;
             m_readerWake.notify_all();
             continue;
         }
         if (IsCommandCollection(info)) {
-            std::shared_ptr<HidDevice> command = m_backend.Open(info.path, m_openError);
-            if (!command) {
+            Result<std::unique_ptr<HidDevice>> opened = m_backend.Open(info.path);
+            if (!opened) {
+                m_lastOpen = opened.failure();
                 return false;
             }
+            std::shared_ptr<HidDevice> command = std::move(*opened);
             if (m_trace) {
                 command = std::make_shared<TracingDevice>(std::move(command), m_trace);
             }
@@ -145,14 +148,14 @@ void DeviceLink::ReaderLoop() {
             reader = m_reader;
             buffer.assign(m_noticeLength, 0);
         }
-        const int got = reader->Read(buffer, kReadTimeoutMs);
-        if (got > 0 && m_connected.load()) {
-            const auto report = std::span<const std::uint8_t>(buffer).first(
-                std::min<std::size_t>(static_cast<std::size_t>(got), buffer.size()));
+        const Result<std::size_t> got = reader->Read(buffer, kReadTimeoutMs);
+        if (got && *got > 0 && m_connected.load()) {
+            const auto report =
+                std::span<const std::uint8_t>(buffer).first(std::min(*got, buffer.size()));
             if (const auto notice = ParseDeviceNotice(report)) {
                 m_handler(*notice);
             }
-        } else if (got < 0) {
+        } else if (!got) {
             // The collection failed or went away: wait for a new search or a short while.
             std::unique_lock lock(m_readerMutex);
             m_readerWake.wait_for(lock, kRetryAfterError,

@@ -44,8 +44,9 @@ class DeviceLink {
 
     // The open command collection, or null.
     HidDevice* commandDevice() const { return m_command.get(); }
-    // Why the last search could not open a collection of the mouse (None when it could).
-    OpenError lastOpenError() const { return m_openError; }
+    // Why the last search could not open a collection of the mouse (ok when it could, or
+    // when it found nothing to open).
+    const Status& lastOpen() const { return m_lastOpen; }
     const std::string& devicePath() const { return m_devicePath; }
     std::uint16_t featureReportLength() const { return m_featureLength; }
     std::uint16_t commandInputLength() const { return m_commandInputLength; }
@@ -68,7 +69,7 @@ class DeviceLink {
     std::uint16_t m_featureLength = 0;
     std::uint16_t m_commandInputLength = 0;
     std::string m_devicePath;
-    OpenError m_openError = OpenError::None;
+    Status m_lastOpen;
     std::atomic<bool> m_connected{false};
 
     mutable std::mutex m_readerMutex;  // guards the reader device, its length and the wake-up

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cerrno>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -35,23 +37,30 @@ class HidDevice {
     virtual Status GetFeature(std::span<std::uint8_t> report) = 0;
     // Writes an output report (the whole frame, report id first).
     virtual Status Write(std::span<const std::uint8_t> report) = 0;
-    // Reads one input report into `buffer` (no report-id byte is added). Returns the number of
-    // bytes read, 0 when nothing arrived within `timeoutMs`, or -1 when the device failed or
+    // Reads one input report into `buffer` (no report-id byte is added). Gives the number of
+    // bytes read, 0 when nothing arrived within `timeoutMs`; fails when the device failed or
     // went away.
-    virtual int Read(std::span<std::uint8_t> buffer, int timeoutMs) = 0;
+    virtual Result<std::size_t> Read(std::span<std::uint8_t> buffer, int timeoutMs) = 0;
 };
 
-// Why an interface could not be opened.
-enum class OpenError { None, NotFound, PermissionDenied, Failed };
+// The error codes an open reports: a collection that is not there (or went away) and one
+// the user may not open. Any other code is a failure of another kind.
+inline bool IsNotFoundCode(int code) {
+    return code == ENOENT || code == ENODEV || code == ENXIO;
+}
+inline bool IsAccessDeniedCode(int code) {
+    return code == EACCES || code == EPERM;
+}
 
 // Lists and opens HID collections: hidapi on a real system, the virtual mouse in tests.
 class HidBackend {
   public:
     virtual ~HidBackend() = default;
     // Every HID collection present, in the system's order. Fails when the list cannot be had.
-    virtual Status Enumerate(std::vector<HidInterfaceInfo>& out) = 0;
-    // Opens a collection; on failure returns null and says why in `error`.
-    virtual std::unique_ptr<HidDevice> Open(const std::string& path, OpenError& error) = 0;
+    virtual Result<std::vector<HidInterfaceInfo>> Enumerate() = 0;
+    // Opens a collection; a failure carries the error code (see IsNotFoundCode and
+    // IsAccessDeniedCode).
+    virtual Result<std::unique_ptr<HidDevice>> Open(const std::string& path) = 0;
 };
 
 }  // namespace gx508

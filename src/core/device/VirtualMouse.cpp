@@ -20,7 +20,7 @@ class VirtualMouse::CommandDevice final : public HidDevice {
     Status Write(std::span<const std::uint8_t> report) override {
         return m_mouse.Receive(WireEvent::Kind::Output, report, m_generation);
     }
-    int Read(std::span<std::uint8_t>, int) override { return 0; }
+    Result<std::size_t> Read(std::span<std::uint8_t>, int) override { return std::size_t{0}; }
 
   private:
     VirtualMouse& m_mouse;
@@ -40,7 +40,7 @@ class VirtualMouse::NoticeDevice final : public HidDevice {
     Status Write(std::span<const std::uint8_t>) override {
         return Status::Error("the notice collection takes no output reports");
     }
-    int Read(std::span<std::uint8_t> buffer, int timeoutMs) override {
+    Result<std::size_t> Read(std::span<std::uint8_t> buffer, int timeoutMs) override {
         return m_mouse.ReadNotice(buffer, timeoutMs, m_generation);
     }
 
@@ -150,11 +150,11 @@ void VirtualMouse::clearEvents() {
     m_events.clear();
 }
 
-Status VirtualMouse::Enumerate(std::vector<HidInterfaceInfo>& out) {
+Result<std::vector<HidInterfaceInfo>> VirtualMouse::Enumerate() {
     std::lock_guard lock(m_mutex);
-    out.clear();
+    std::vector<HidInterfaceInfo> out;
     if (!m_plugged) {
-        return Status::Ok();
+        return out;
     }
     const HidInterfaceInfo keyboard{"virtual:keyboard", 0x046A, 0x0011, 0x0001, 0x0006, 9, 2, 0};
     const HidInterfaceInfo pointer{
@@ -184,29 +184,25 @@ Status VirtualMouse::Enumerate(std::vector<HidInterfaceInfo>& out) {
         other.path = "virtual:gx508-second/command";
         out.push_back(other);
     }
-    return Status::Ok();
+    return out;
 }
 
-std::unique_ptr<HidDevice> VirtualMouse::Open(const std::string& path, OpenError& error) {
+Result<std::unique_ptr<HidDevice>> VirtualMouse::Open(const std::string& path) {
     std::lock_guard lock(m_mutex);
     const bool ours = path == kCommandPath || path == kNoticePath;
     if (!m_plugged || !ours) {
-        error = OpenError::NotFound;
-        return nullptr;
+        return Result<std::unique_ptr<HidDevice>>::Error("no such collection: " + path, ENODEV);
     }
     if (m_openDenied) {
-        error = OpenError::PermissionDenied;
-        return nullptr;
+        return Result<std::unique_ptr<HidDevice>>::Error("no access to " + path, EACCES);
     }
     if (m_openFails) {
-        error = OpenError::Failed;
-        return nullptr;
+        return Result<std::unique_ptr<HidDevice>>::Error("cannot open " + path, EIO);
     }
-    error = OpenError::None;
     if (path == kCommandPath) {
-        return std::make_unique<CommandDevice>(*this, m_generation);
+        return std::unique_ptr<HidDevice>(std::make_unique<CommandDevice>(*this, m_generation));
     }
-    return std::make_unique<NoticeDevice>(*this, m_generation);
+    return std::unique_ptr<HidDevice>(std::make_unique<NoticeDevice>(*this, m_generation));
 }
 
 bool VirtualMouse::AliveLocked(std::uint64_t generation) const {
@@ -265,21 +261,21 @@ Status VirtualMouse::Reply(std::span<std::uint8_t> report, std::uint64_t generat
     return Status::Ok();
 }
 
-int VirtualMouse::ReadNotice(std::span<std::uint8_t> buffer, int timeoutMs,
-                             std::uint64_t generation) {
+Result<std::size_t> VirtualMouse::ReadNotice(std::span<std::uint8_t> buffer, int timeoutMs,
+                                             std::uint64_t generation) {
     std::unique_lock lock(m_mutex);
     const auto ready = [&] { return !AliveLocked(generation) || !m_notices.empty(); };
     if (!m_noticeArrived.wait_for(lock, std::chrono::milliseconds(std::max(timeoutMs, 0)), ready)) {
-        return 0;
+        return std::size_t{0};
     }
     if (!AliveLocked(generation)) {
-        return -1;
+        return Result<std::size_t>::Error("the notice collection went away", ENODEV);
     }
     std::vector<std::uint8_t> report = std::move(m_notices.front());
     m_notices.pop_front();
     const std::size_t n = std::min(report.size(), buffer.size());
     std::copy_n(report.begin(), n, buffer.begin());
-    return static_cast<int>(n);
+    return n;
 }
 
 }  // namespace gx508

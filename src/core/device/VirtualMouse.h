@@ -67,8 +67,8 @@ class VirtualMouse final : public HidBackend {
     void clearEvents();
 
     // HidBackend
-    Status Enumerate(std::vector<HidInterfaceInfo>& out) override;
-    std::unique_ptr<HidDevice> Open(const std::string& path, OpenError& error) override;
+    Result<std::vector<HidInterfaceInfo>> Enumerate() override;
+    Result<std::unique_ptr<HidDevice>> Open(const std::string& path) override;
 
   private:
     class CommandDevice;
@@ -79,7 +79,8 @@ class VirtualMouse final : public HidBackend {
     Status Receive(WireEvent::Kind kind, std::span<const std::uint8_t> report,
                    std::uint64_t generation);
     Status Reply(std::span<std::uint8_t> report, std::uint64_t generation);
-    int ReadNotice(std::span<std::uint8_t> buffer, int timeoutMs, std::uint64_t generation);
+    Result<std::size_t> ReadNotice(std::span<std::uint8_t> buffer, int timeoutMs,
+                                   std::uint64_t generation);
     bool AliveLocked(std::uint64_t generation) const;
 
     mutable std::mutex m_mutex;

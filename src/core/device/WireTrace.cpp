@@ -35,7 +35,7 @@ Status TracingDevice::Write(std::span<const std::uint8_t> report) {
     return m_inner->Write(report);
 }
 
-int TracingDevice::Read(std::span<std::uint8_t> buffer, int timeoutMs) {
+Result<std::size_t> TracingDevice::Read(std::span<std::uint8_t> buffer, int timeoutMs) {
     return m_inner->Read(buffer, timeoutMs);
 }
 

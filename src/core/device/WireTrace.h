@@ -28,7 +28,7 @@ class TracingDevice final : public HidDevice {
     Status SetFeature(std::span<const std::uint8_t> report) override;
     Status GetFeature(std::span<std::uint8_t> report) override;
     Status Write(std::span<const std::uint8_t> report) override;
-    int Read(std::span<std::uint8_t> buffer, int timeoutMs) override;
+    Result<std::size_t> Read(std::span<std::uint8_t> buffer, int timeoutMs) override;
 
   private:
     std::shared_ptr<HidDevice> m_inner;

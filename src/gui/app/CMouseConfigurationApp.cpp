@@ -29,12 +29,13 @@ CMouseConfigurationApp::CMouseConfigurationApp(DeviceMode mode) : m_mode(mode) {
 CMouseConfigurationApp::~CMouseConfigurationApp() = default;
 
 bool CMouseConfigurationApp::start() {
-    if (const Status located = LocateProgramFolder(CurrentProgramFolderInputs(), m_folder);
-        !located) {
+    Result<ProgramFolder> located = LocateProgramFolder(CurrentProgramFolderInputs());
+    if (!located) {
         std::fprintf(stderr, "gx508: cannot use the program folder: %s\n",
                      located.message().c_str());
         return false;
     }
+    m_folder = std::move(*located);
     m_skin = std::make_unique<Skin>(QString::fromStdString(m_folder.skins.string()));
     m_state = std::make_unique<SharedState>(m_folder.files, m_log);
     m_splash = std::make_unique<CDlgSplash>(*m_skin);

@@ -8,10 +8,12 @@ HotplugWatcher::HotplugWatcher(LogSink& log, QObject* parent) : QObject(parent) 
     m_clock.start();
     m_due.setSingleShot(true);
     connect(&m_due, &QTimer::timeout, this, &HotplugWatcher::deliverDue);
-    if (const Status created = UdevHotplugMonitor::Create(log, m_monitor); !created) {
+    Result<std::unique_ptr<UdevHotplugMonitor>> created = UdevHotplugMonitor::Create(log);
+    if (!created) {
         log.Write("Hotplug watching is off: " + created.message());
         return;
     }
+    m_monitor = std::move(*created);
     m_notifier = std::make_unique<QSocketNotifier>(m_monitor->fd(), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &HotplugWatcher::readEvents);
 }

@@ -39,7 +39,9 @@ class MouseSession : public QObject {
     bool connected() const { return m_link.connected(); }
     bool busy() const { return m_worker.joinable(); }
     // The last search found the mouse but was refused access to it.
-    bool accessDenied() const { return m_link.lastOpenError() == OpenError::PermissionDenied; }
+    bool accessDenied() const {
+        return !m_link.lastOpen() && IsAccessDeniedCode(m_link.lastOpen().code());
+    }
 
     // Apply button: applies and saves the block when connected. Nothing when busy.
     void apply();

@@ -50,13 +50,12 @@ struct Fixture {
     }
     // The next report on the notice collection; a command queues it before it returns.
     std::vector<std::uint8_t> nextNotice() {
-        OpenError error = OpenError::None;
         if (!reader) {
-            reader = mouse.Open(VirtualMouse::kNoticePath, error);
+            reader = std::move(mouse.Open(VirtualMouse::kNoticePath).value());
         }
         std::vector<std::uint8_t> report(VirtualMouse::kNoticeInputLength, 0);
-        const int got = reader->Read(report, 100);
-        report.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+        const Result<std::size_t> got = reader->Read(report, 100);
+        report.resize(got ? *got : 0);
         return report;
     }
 
