@@ -132,14 +132,13 @@ std::span<const std::uint8_t> BuiltInGunMacro(int number) {
 Status SeedBuiltInGunMacroNames(const std::filesystem::path& store,
                                 std::span<const std::string_view, 3> names) {
     const std::string_view section = ListSectionOf(MacroKind::Gun);
-    if (FileExists(store)) {
-        const IniDocument document = IniDocument::Load(store);
+    const std::vector<std::string> list(names.begin(), names.end());
+    return EditIniFile(store, [&](IniDocument& document) {
         if (document.Get(section, "MacroCount") || document.Get(section, "0")) {
             return Status::Ok();
         }
-    }
-    const std::vector<std::string> list(names.begin(), names.end());
-    return SaveNameList(store, MacroKind::Gun, list);
+        return PutNameList(document, MacroKind::Gun, list);
+    });
 }
 
 }  // namespace gx508

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fstream>
 #include <functional>
 
 #include "core/macro/MacroNames.h"
@@ -34,62 +33,13 @@ Status RefusedName(std::string_view name) {
                          EINVAL);
 }
 
-// Reads the file for an edit: a missing file gives an empty document, a file that exists but
-// cannot be read is an error, so that it is never replaced by a fresh one.
-Status LoadForEdit(const std::filesystem::path& store, IniDocument& document) {
-    if (store.empty()) {
-        return Status::Error("no macro store file given", ENOENT);
-    }
-    if (!FileExists(store)) {
-        document = IniDocument();
-        return Status::Ok();
-    }
-    const Status unreadable = Status::Error("cannot read the macro store " + store.string(), EIO);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(store, error)) {
-        return unreadable;
-    }
-    const std::uintmax_t size = std::filesystem::file_size(store, error);
-    std::ifstream in(store, std::ios::binary);
-    if (error || !in) {
-        return unreadable;
-    }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
-        return unreadable;
-    }
-    document = IniDocument::Parse(bytes);
-    return Status::Ok();
-}
-
-// Loads the file, applies the edits and writes the result in one atomic write when anything
-// changed.
+// Edits the store in one read and, when anything changed, one atomic write. A store given
+// without a name is refused.
 Status Edit(const std::filesystem::path& store, const std::function<Status(IniDocument&)>& edit) {
-    IniDocument document;
-    if (Status loaded = LoadForEdit(store, document); !loaded) {
-        return loaded;
+    if (store.empty()) {
+        return Status::Error("no macro store file given", EINVAL);
     }
-    Status edited = edit(document);
-    if (document.modified()) {
-        if (Status saved = document.Save(store); !saved) {
-            return saved;
-        }
-    }
-    return edited;
-}
-
-Status PutNameList(IniDocument& document, MacroKind kind, std::span<const std::string> names) {
-    const std::string_view section = ListSectionOf(kind);
-    document.RemoveSection(section);
-    Status status = document.Set(section, kCountKey, std::to_string(names.size()));
-    if (names.empty()) {
-        return status ? document.Set(section, "0", "") : status;
-    }
-    for (std::size_t i = 0; status && i < names.size(); ++i) {
-        status = document.Set(section, std::to_string(i), names[i]);
-    }
-    return status;
+    return EditIniFile(store, edit);
 }
 
 // Writes the macro's keys into a section that was removed before.
@@ -126,9 +76,7 @@ std::string_view ListSectionOf(MacroKind kind) {
 
 MacroStoreSnapshot MacroStoreSnapshot::Load(const std::filesystem::path& store) {
     MacroStoreSnapshot snapshot;
-    if (FileExists(store)) {
-        snapshot.m_document = IniDocument::Load(store);
-    }
+    snapshot.m_document = IniDocument::Load(store);
     return snapshot;
 }
 
@@ -190,6 +138,19 @@ std::int32_t MacroStoreSnapshot::itemCount(std::string_view name) const {
     return LeadingNumber(read(name, kItemCountKey)).value_or(0);
 }
 
+Status PutNameList(IniDocument& document, MacroKind kind, std::span<const std::string> names) {
+    const std::string_view section = ListSectionOf(kind);
+    document.RemoveSection(section);
+    Status status = document.Set(section, kCountKey, std::to_string(names.size()));
+    if (names.empty()) {
+        return status ? document.Set(section, "0", "") : status;
+    }
+    for (std::size_t i = 0; status && i < names.size(); ++i) {
+        status = document.Set(section, std::to_string(i), names[i]);
+    }
+    return status;
+}
+
 std::vector<std::string> ListMacroNames(const std::filesystem::path& store, MacroKind kind) {
     return MacroStoreSnapshot::Load(store).names(kind);
 }
@@ -212,10 +173,12 @@ Status FullSave(const std::filesystem::path& store, MacroKind kind,
     if (!FileExists(store) || names.empty()) {
         return Status::Ok();
     }
-    return Edit(store, [&](IniDocument& document) {
+    const bool writable = IsWritableMacroSection(selected.name);
+    const Status saved = Edit(store, [&](IniDocument& document) {
         Status status = PutNameList(document, kind, names);
-        return status ? PutMacro(document, selected) : status;
+        return status && writable ? PutMacro(document, selected) : status;
     });
+    return saved && !writable ? RefusedName(selected.name) : saved;
 }
 
 Status EditEndSave(const std::filesystem::path& store, MacroKind kind,
@@ -223,17 +186,16 @@ Status EditEndSave(const std::filesystem::path& store, MacroKind kind,
     if (!FileExists(store) || names.empty()) {
         return Status::Ok();
     }
-    return Edit(store, [&](IniDocument& document) {
+    const bool writable = IsWritableMacroSection(macro.name);
+    const Status saved = Edit(store, [&](IniDocument& document) {
         Status status = PutNameList(document, kind, names);
-        if (!status) {
+        if (!status || !writable) {
             return status;
-        }
-        if (!IsWritableMacroSection(macro.name)) {
-            return RefusedName(macro.name);
         }
         document.RemoveSection(macro.name);
         return PutMacroKeys(document, macro, true);
     });
+    return saved && !writable ? RefusedName(macro.name) : saved;
 }
 
 Status SaveLoopCount(const std::filesystem::path& store, std::string_view name, long value) {

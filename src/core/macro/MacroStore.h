@@ -83,8 +83,11 @@ class MacroStoreSnapshot {
 std::vector<std::string> ListMacroNames(const std::filesystem::path& store, MacroKind kind);
 LoadedMacro LoadMacro(const std::filesystem::path& store, std::string_view name);
 
-// Replaces the list section with "MacroCount" and one key per name (the empty form when
-// there are none). Creates the file when it is missing.
+// Replaces the list section of `document` with "MacroCount" and one key per name (the empty
+// form when there are none).
+Status PutNameList(IniDocument& document, MacroKind kind, std::span<const std::string> names);
+
+// PutNameList on the file, in one atomic write. Creates the file when it is missing.
 Status SaveNameList(const std::filesystem::path& store, MacroKind kind,
                     std::span<const std::string> names);
 

@@ -1,12 +1,11 @@
 #include "core/store/IniFile.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <system_error>
 #include <utility>
 
 #include "core/store/AtomicFile.h"
+#include "core/store/FileBytes.h"
 #include "core/store/TextEncoding.h"
 
 namespace gx508 {
@@ -115,63 +114,6 @@ std::string Encode(std::string_view utf8, IniDocument::Encoding encoding) {
     return std::string(utf8);
 }
 
-Status FileError(const char* what, const std::filesystem::path& path, int code) {
-    return Status::Error(std::string(what) + " " + path.string() + ": " + std::strerror(code),
-                         code);
-}
-
-// Reads the whole file. A missing file gives no bytes and success; a folder or a file that
-// cannot be read is an error.
-Status ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
-    bytes.clear();
-    std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(path, ec);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        return Status::Ok();
-    }
-    if (ec) {
-        return FileError("cannot read", path, ec.value());
-    }
-    if (std::filesystem::is_directory(status)) {
-        return FileError("cannot read", path, EISDIR);
-    }
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        const int code = errno != 0 ? errno : EIO;
-        return code == ENOENT ? Status::Ok() : FileError("cannot open", path, code);
-    }
-    std::uint8_t chunk[16384];
-    std::size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        bytes.insert(bytes.end(), chunk, chunk + count);
-    }
-    const int code = std::ferror(file) != 0 ? (errno != 0 ? errno : EIO) : 0;
-    std::fclose(file);
-    if (code != 0) {
-        bytes.clear();
-        return FileError("cannot read", path, code);
-    }
-    return Status::Ok();
-}
-
-// Loads the file for an edit; fails where IniDocument::Load would silently start afresh.
-Status LoadForEdit(const std::filesystem::path& path, IniDocument& document) {
-    if (path.empty()) {
-        return Status::Error("no ini file name given", ENOENT);
-    }
-    std::vector<std::uint8_t> bytes;
-    Status status = ReadFileBytes(path, bytes);
-    if (status) {
-        document = IniDocument::Parse(bytes);
-    }
-    return status;
-}
-
-Status SaveIfModified(const IniDocument& document, const std::filesystem::path& path) {
-    return document.modified() ? document.Save(path) : Status::Ok();
-}
-
 }  // namespace
 
 IniDocument::IniDocument() = default;
@@ -240,12 +182,20 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes) {
     return document;
 }
 
-IniDocument IniDocument::Load(const std::filesystem::path& path) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        return IniDocument();
+Result<IniDocument> IniDocument::Read(const std::filesystem::path& path) {
+    if (path.empty()) {
+        return Result<IniDocument>::Error("no ini file name given", EINVAL);
     }
-    return Parse(bytes);
+    const Result<std::vector<std::uint8_t>> bytes = ReadFileBytes(path);
+    if (!bytes) {
+        return bytes.code() == ENOENT ? Result<IniDocument>(IniDocument()) : bytes.failure();
+    }
+    return Parse(*bytes);
+}
+
+IniDocument IniDocument::Load(const std::filesystem::path& path) {
+    Result<IniDocument> read = Read(path);
+    return read ? std::move(*read) : IniDocument();
 }
 
 IniDocument::Line IniDocument::MakeLine(std::string text, std::string end) {
@@ -449,35 +399,38 @@ std::string ReadIniString(const std::filesystem::path& path, std::string_view se
     return std::string(text::PrefixOfUtf16Length(*value, capacity - 1));
 }
 
+Status EditIniFile(const std::filesystem::path& path,
+                   const std::function<Status(IniDocument&)>& edit) {
+    Result<IniDocument> document = IniDocument::Read(path);
+    if (!document) {
+        return document.failure();
+    }
+    const Status edited = edit(*document);
+    if (!edited) {
+        return edited;
+    }
+    return document->modified() ? document->Save(path) : Status::Ok();
+}
+
 Status WriteIniString(const std::filesystem::path& path, std::string_view section,
                       std::string_view key, std::string_view value) {
-    IniDocument document;
-    Status status = LoadForEdit(path, document);
-    if (status) {
-        status = document.Set(section, key, value);
-    }
-    return status ? SaveIfModified(document, path) : status;
+    return EditIniFile(path,
+                       [&](IniDocument& document) { return document.Set(section, key, value); });
 }
 
 Status DeleteIniKey(const std::filesystem::path& path, std::string_view section,
                     std::string_view key) {
-    IniDocument document;
-    Status status = LoadForEdit(path, document);
-    if (!status) {
-        return status;
-    }
-    document.RemoveKey(section, key);
-    return SaveIfModified(document, path);
+    return EditIniFile(path, [&](IniDocument& document) {
+        document.RemoveKey(section, key);
+        return Status::Ok();
+    });
 }
 
 Status DeleteIniSection(const std::filesystem::path& path, std::string_view section) {
-    IniDocument document;
-    Status status = LoadForEdit(path, document);
-    if (!status) {
-        return status;
-    }
-    document.RemoveSection(section);
-    return SaveIfModified(document, path);
+    return EditIniFile(path, [&](IniDocument& document) {
+        document.RemoveSection(section);
+        return Status::Ok();
+    });
 }
 
 bool FileExists(const std::filesystem::path& path) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -45,7 +46,11 @@ class IniDocument {
     // Decodes the bytes of an ini file. Never fails: undecodable bytes become U+FFFD.
     static IniDocument Parse(std::span<const std::uint8_t> bytes);
 
-    // Reads the file; a missing or unreadable file gives an empty document.
+    // Reads the file. A missing file gives an empty document; an empty path, a folder or a
+    // file that cannot be read fails with the system's error code.
+    static Result<IniDocument> Read(const std::filesystem::path& path);
+
+    // Reads the file for a lookup; a missing or unreadable file gives an empty document.
     static IniDocument Load(const std::filesystem::path& path);
 
     // The value of `key` in `section`, or nothing when the section or key is absent.
@@ -112,6 +117,13 @@ class IniDocument {
 std::string ReadIniString(const std::filesystem::path& path, std::string_view section,
                           std::string_view key, std::string_view fallback = {},
                           std::size_t capacity = 1024);
+
+// The one way to change an ini file: reads it as IniDocument::Read does, runs `edit` on the
+// document and, when the edit succeeded and changed it, writes it back in one atomic write.
+// A file that cannot be read fails the call and is left alone, so that it is never replaced
+// by a document holding only the edit; a failed edit writes nothing and is returned.
+Status EditIniFile(const std::filesystem::path& path,
+                   const std::function<Status(IniDocument&)>& edit);
 
 // Writes `key` of `section`, creating the file or the section when needed. A write that would
 // change nothing leaves the file alone. Fails for a value with a line break, an empty section

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/store/AtomicFile.h"
 #include "core/store/BlockDefaults.h"
+#include "core/store/FileBytes.h"
 #include "core/store/IniFile.h"
 #include "core/store/LeadingNumber.h"
 #include "core/store/SelectLanguage.h"
@@ -36,25 +36,17 @@ void RefreshPaths(SharedState& state) {
 // Reads a settings file over the start of the block: as many bytes as the file holds, at most
 // the whole block. A missing file or one that cannot be opened leaves the block unchanged.
 void ReadSettingsFile(SharedState& state, const char* missingLine) {
-    const fs::path& path = state.paths.settingsFile;
-    if (!FileExists(path)) {
-        state.log.Write(missingLine);
+    const Result<std::vector<std::uint8_t>> file =
+        ReadFileBytes(state.paths.settingsFile, kSettingsFileSize);
+    if (!file) {
+        state.log.Write(file.code() == ENOENT ? missingLine : "Config file cannot be opened.\n");
         return;
     }
-    std::error_code ec;
-    std::FILE* file = fs::is_directory(path, ec) ? nullptr : std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        state.log.Write("Config file cannot be opened.\n");
-        return;
+    if (!file->empty()) {
+        state.firstRunFlag = file->front();
     }
-    std::uint8_t flag = 0;
-    if (std::fread(&flag, 1, 1, file) == 1) {
-        state.firstRunFlag = flag;
-    }
-    std::vector<std::uint8_t> image(block::kSize);
-    const std::size_t got = std::fread(image.data(), 1, image.size(), file);
-    std::fclose(file);
-    std::copy_n(image.begin(), got, state.block.bytes().begin());
+    const std::size_t got = file->empty() ? 0 : file->size() - 1;
+    std::copy_n(file->begin() + (file->empty() ? 0 : 1), got, state.block.bytes().begin());
     state.log.Write("Program First Run Flag:" + std::to_string(state.firstRunFlag) +
                     "\nRead Size is: " + std::to_string(got));
 }
@@ -147,24 +139,23 @@ void ReadSettingsIni(SharedState& state, const std::optional<fs::path>& ini) {
 
 Status WriteSettingsIniItems(SharedState& state, const std::optional<fs::path>& ini) {
     const fs::path& path = ini ? *ini : state.paths.settingsIni;
-    IniDocument doc = IniDocument::Load(path);
-    Status result;
     const std::string& section = state.texts.labelSection();
-    if (!section.empty()) {
-        for (int k = 0; k < kLabelCount && result; ++k) {
-            result = doc.Set(section, Numbered("Item", k + 1),
-                             state.labels[static_cast<std::size_t>(k)]);
+    const Status result = EditIniFile(path, [&](IniDocument& doc) {
+        Status edited;
+        if (!section.empty()) {
+            for (int k = 0; k < kLabelCount && edited; ++k) {
+                edited = doc.Set(section, Numbered("Item", k + 1),
+                                 state.labels[static_cast<std::size_t>(k)]);
+            }
         }
-    }
-    for (int d = 0; d < kKeySections && result; ++d) {
-        for (int g = 0; g < kGunNameCount && result; ++g) {
-            result = doc.Set(Numbered("Key", d), Numbered("Gun", g),
-                             state.gunNames[static_cast<std::size_t>(g)]);
+        for (int d = 0; d < kKeySections && edited; ++d) {
+            for (int g = 0; g < kGunNameCount && edited; ++g) {
+                edited = doc.Set(Numbered("Key", d), Numbered("Gun", g),
+                                 state.gunNames[static_cast<std::size_t>(g)]);
+            }
         }
-    }
-    if (result && (doc.modified() || !FileExists(path))) {
-        result = doc.Save(path);
-    }
+        return edited;
+    });
     if (!result) {
         state.log.Write("Settings ini not written: " + result.message() + "\n");
     }
