@@ -1,8 +1,6 @@
 #include "platform/HidapiBackend.h"
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "core/device/DeviceIds.h"
+#include "support/OrdinaryUser.h"
 #include "support/ReportDescriptors.h"
 #include "support/TempFolder.h"
 
@@ -142,25 +141,6 @@ TEST(HidapiBackendTest, OpenSaysWhyAPathIsNoOpenableNode) {
     }
 }
 
-// Runs `check` as an ordinary user in a child process (root passes every permission check).
-// Returns the child's exit status, or -1 when privileges cannot be dropped here.
-template <typename Check>
-int RunAsOrdinaryUser(Check check) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
-            ::_exit(77);
-        }
-        ::_exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
-        return 1;
-    }
-    return WEXITSTATUS(status) == 77 ? -1 : WEXITSTATUS(status);
-}
-
 TEST(HidapiBackendTest, ANodeTheUserMayNotOpenIsPermissionDeniedAndFlagsTheMouse) {
     test::TempFolder folder;
     const fs::path locked = folder / "hidraw1";
@@ -183,7 +163,7 @@ TEST(HidapiBackendTest, ANodeTheUserMayNotOpenIsPermissionDeniedAndFlagsTheMouse
     lockedKeyboard.usagePage = 0x0001;
     lockedKeyboard.usage = 0x0006;
 
-    const int result = RunAsOrdinaryUser([&] {
+    const int result = test::RunAsOrdinaryUser([&] {
         NullLog log;
         HidapiBackend backend(log);
         const Result<std::unique_ptr<HidDevice>> open = backend.Open(locked.string());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/macro/MacroStore.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempFolder.h"
 
 namespace gx508 {
@@ -79,6 +80,15 @@ TEST(BuiltInGunMacrosTest, SeedsTheNamesOnlyWhenTheStoreHasNoGunList) {
     ASSERT_TRUE(SaveNameList(store, MacroKind::Gun, std::vector<std::string>{}));
     ASSERT_TRUE(SeedBuiltInGunMacroNames(store, names));
     EXPECT_TRUE(ListMacroNames(store, MacroKind::Gun).empty());
+
+    // A store the user may not read is neither taken for one without a list nor replaced.
+    const test::Refusal refusal = test::RefusalOfUnreadableFile(
+        "[MacroName]\r\nMacroCount=1\r\n0=mine\r\n",
+        [&](const std::filesystem::path& p) { return SeedBuiltInGunMacroNames(p, names); });
+    if (refusal == test::Refusal::NotRun) {
+        GTEST_SKIP() << "cannot run as an ordinary user here";
+    }
+    EXPECT_EQ(refusal, test::Refusal::Refused);
 }
 
 }  // namespace

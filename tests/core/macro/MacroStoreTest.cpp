@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/store/IniFile.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempFolder.h"
 
 namespace gx508 {
@@ -188,6 +190,36 @@ TEST_F(MacroStoreTest, UnreadableStoreIsNeverReplaced) {
     EXPECT_FALSE(SaveNameList(m_store, MacroKind::Macro, Names{"a"}));
     EXPECT_FALSE(FullSave(m_store, MacroKind::Macro, Names{"a"}, {"a", false, "1", {"A   Dn"}}));
     EXPECT_TRUE(std::filesystem::is_directory(m_store));
+}
+
+// A store the user may not read (another user's, mode 600): every writer says why, with the
+// system's error code, and the file keeps its bytes.
+TEST_F(MacroStoreTest, EveryWriterRefusesAStoreTheUserMayNotRead) {
+    using Path = std::filesystem::path;
+    const MacroRecord macro{"a", false, "1", {"A   Dn"}};
+    const std::vector<std::pair<const char*, std::function<Status(const Path&)>>> writers = {
+        {"name list", [](const Path& p) { return SaveNameList(p, MacroKind::Macro, Names{"a"}); }},
+        {"macro", [&](const Path& p) { return SaveMacro(p, macro); }},
+        {"full save",
+         [&](const Path& p) { return FullSave(p, MacroKind::Macro, Names{"a"}, macro); }},
+        {"edit end",
+         [&](const Path& p) { return EditEndSave(p, MacroKind::Macro, Names{"a"}, macro); }},
+        {"loop count", [](const Path& p) { return SaveLoopCount(p, "a", 3); }},
+        {"delete section", [](const Path& p) { return DeleteMacroSection(p, "a"); }},
+        {"delete listed",
+         [](const Path& p) {
+             Names names{"a", "b"};
+             return DeleteListedMacro(p, MacroKind::Macro, names, 0).status;
+         }},
+    };
+    const std::string stored = "[MacroName]\r\nMacroCount=2\r\n0=a\r\n1=b\r\n";
+    for (const auto& [name, write] : writers) {
+        const test::Refusal refusal = test::RefusalOfUnreadableFile(stored, write);
+        if (refusal == test::Refusal::NotRun) {
+            GTEST_SKIP() << "cannot run as an ordinary user here";
+        }
+        EXPECT_EQ(refusal, test::Refusal::Refused) << name;
+    }
 }
 
 // The edit-end save rewrites the section from the event list and the loop text read when the

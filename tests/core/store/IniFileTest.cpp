@@ -5,12 +5,14 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "support/OrdinaryUser.h"
 #include "support/TempFolder.h"
 
 // The engine reads and writes ini files as the Windows private-profile functions do; each row
@@ -475,6 +477,28 @@ TEST(IniFileTest, FileExistsForFilesAndFolders) {
     EXPECT_FALSE(FileExists(folder / "b.ini"));
     EXPECT_FALSE(FileExists(folder / "a.ini" / "x"));
     EXPECT_FALSE(FileExists(""));
+}
+
+// A file the user may not read (another user's, mode 600) is refused by every writer, with
+// the system's error code, and keeps its bytes.
+TEST(IniFileTest, EveryWriterRefusesAFileTheUserMayNotRead) {
+    using Writer = std::function<Status(const fs::path&)>;
+    const std::vector<std::pair<const char*, Writer>> writers = {
+        {"write", [](const fs::path& p) { return WriteIniString(p, "s", "k", "2"); }},
+        {"delete key", [](const fs::path& p) { return DeleteIniKey(p, "s", "k"); }},
+        {"delete section", [](const fs::path& p) { return DeleteIniSection(p, "s"); }},
+        {"edit",
+         [](const fs::path& p) {
+             return EditIniFile(p, [](IniDocument& d) { return d.Set("t", "k", "1"); });
+         }},
+    };
+    for (const auto& [name, write] : writers) {
+        const test::Refusal refusal = test::RefusalOfUnreadableFile(Crlf("[s]\nk=1\n"), write);
+        if (refusal == test::Refusal::NotRun) {
+            GTEST_SKIP() << "cannot run as an ordinary user here";
+        }
+        EXPECT_EQ(refusal, test::Refusal::Refused) << name;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/store/IniFile.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempFolder.h"
 
 namespace gx508 {
@@ -197,6 +198,26 @@ TEST_F(SettingsFilesTest, SettingsIniRoundTripKeepsOtherLines) {
     ReadSettingsIni(reread, ini);
     EXPECT_EQ(reread.labels, state->labels);
     EXPECT_EQ(reread.gunNames, state->gunNames);
+}
+
+// A settings ini the user may not read (another user's, mode 600) keeps its labels, language
+// and profile list; the write says why.
+TEST_F(SettingsFilesTest, AnIniTheUserMayNotReadIsNotReplaced) {
+    state->texts = LanguageTable::For("EN");
+    state->labels[0] = "Click";
+    const test::Refusal refusal = test::RefusalOfUnreadableFile(
+        "[Skins]\r\nLan=EN\r\n[Setting-EN]\r\nItem1=Mine\r\n[Profile]\r\nItemCount=1\r\n",
+        [&](const std::filesystem::path& ini) {
+            const Status written = WriteSettingsIniItems(*state, ini);
+            return written.ok() || log.lines().empty() ||
+                           log.lines().back().find(written.message()) == std::string::npos
+                       ? Status::Error("the refusal was not logged")
+                       : written;
+        });
+    if (refusal == test::Refusal::NotRun) {
+        GTEST_SKIP() << "cannot run as an ordinary user here";
+    }
+    EXPECT_EQ(refusal, test::Refusal::Refused);
 }
 
 TEST_F(SettingsFilesTest, GunNamesComeFromTheLastKeySection) {
