@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/device/VirtualMouse.h"
+#include "core/store/SettingsBlock.h"
 #include "support/FlatJson.h"
 #include "support/TempFolder.h"
 
@@ -156,6 +157,30 @@ TEST_F(CtlTest, FindListsTheCollectionsOrSaysWhyItCannot) {
     EXPECT_EQ(denied.status, 1);
     EXPECT_TRUE(denied.out.empty());
     EXPECT_NE(denied.err.find("70-gx508.rules"), std::string::npos) << denied.err;
+}
+
+// Stored gun slot lengths that no macro store rebuilds and that add up to more than the
+// stream holds: the apply completes and prints its trace.
+TEST_F(CtlTest, ApplyWithOversizedGunLengthsCompletesAndPrintsTheTrace) {
+    fs::remove(folder / "record.ini");
+    std::vector<std::uint8_t> file = test::ReadBytes(folder / "config0.bin");
+    ASSERT_EQ(file.size(), 1 + block::kSize);
+    SettingsBlock b;
+    std::copy(file.begin() + 1, file.end(), b.bytes().begin());
+    b.setSlotLength(6, 1000);
+    b.setSlotLength(7, 700);
+    std::copy(b.bytes().begin(), b.bytes().end(), file.begin() + 1);
+    test::WriteBytes(folder / "config0.bin", file);
+
+    const CtlRun run = Ctl({"--folder", folder.path().string(), "--virtual", "apply", "--trace"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = run.lines();
+    ASSERT_GT(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "SET_FEATURE 00 01 02 00 00 00 00 00 FC");
+    EXPECT_EQ(lines[lines.size() - 2], "SET_FEATURE 00 0D 01 05 02 00 00 00 EA");
+    // 1000 bytes of slot 6 go out (8 blocks); slot 7 is told it holds nothing.
+    EXPECT_NE(run.out.find("SET_FEATURE 00 04 F4 01 00 00 00 00 06"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("SET_FEATURE 00 04 00 00 00 00 01 00 FA"), std::string::npos) << run.out;
 }
 
 TEST_F(CtlTest, AnApplyThatFailsPrintsNoTrace) {

@@ -64,6 +64,9 @@ Status ApplySettings(SharedState& state, CommandChannel& channel) {
     std::copy_n(b.bytes().begin() + block::kMacroImage, kImageStartSize,
                 d.begin() + devicebuf::kMacroImageCopy);
     const GunMacroStream stream = BuildGunMacroStream(b, state.defaultsRestored);
+    for (const std::string& note : stream.notes) {
+        state.log.Write(note);
+    }
     UploadMacros(channel, b, stream.bytes, stream.blocks);
 
     for (int s = 6; s <= 9; ++s) {
@@ -78,7 +81,7 @@ Status ApplySettings(SharedState& state, CommandChannel& channel) {
 
     const Status saved = SaveProfileSettings(state);
     const Status labels = WriteSettingsIniItems(state);
-    return FirstFailure({channel.firstError, stream.status, saved, labels});
+    return FirstFailure({channel.firstError, saved, labels});
 }
 
 Status ApplyAndSave(SharedState& state, CommandChannel& channel, PointerBackend& pointer,

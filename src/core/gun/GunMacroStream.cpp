@@ -1,7 +1,6 @@
 #include "core/gun/GunMacroStream.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <span>
 #include <string>
 
@@ -10,6 +9,7 @@
 namespace gx508 {
 
 GunMacroStream BuildGunMacroStream(SettingsBlock& block, bool defaultsRestored) {
+    GunMacroStream stream;
     std::vector<std::span<const std::uint8_t>> parts;
     std::size_t total = 0;
     for (int slot = kFirstGunStreamSlot; slot <= kLastGunStreamSlot; ++slot) {
@@ -18,24 +18,18 @@ GunMacroStream BuildGunMacroStream(SettingsBlock& block, bool defaultsRestored) 
             part = BuiltInGunMacro(slot - kFirstGunStreamSlot);
         } else {
             const std::span<const std::uint8_t> area = std::as_const(block).macroArea(slot);
-            part = area.first(std::min<std::size_t>(block.slotLength(slot), area.size()));
+            const std::size_t length = block.slotLength(slot);
+            if (length > area.size() || total + length > kGunStreamLimit) {
+                stream.notes.push_back("Gun macro in slot " + std::to_string(slot) + " (" +
+                                       std::to_string(length) +
+                                       " bytes) does not fit the gun stream; not sent\n");
+            } else {
+                part = area.first(length);
+            }
         }
+        block.setSlotLength(slot, static_cast<std::uint16_t>(part.size()));
         total += part.size();
         parts.push_back(part);
-    }
-    GunMacroStream stream;
-    if (total > kGunStreamLimit) {
-        stream.status = Status::Error("the gun macro lengths add up to " + std::to_string(total) +
-                                          " bytes, more than the stream holds",
-                                      EINVAL);
-        return stream;
-    }
-    if (defaultsRestored) {
-        for (int slot = kFirstGunStreamSlot; slot <= kLastGunStreamSlot; ++slot) {
-            block.setSlotLength(
-                slot, static_cast<std::uint16_t>(
-                          parts[static_cast<std::size_t>(slot - kFirstGunStreamSlot)].size()));
-        }
     }
     stream.blocks = static_cast<int>(total / kGunStreamBlockSize + 1);
     stream.bytes.assign(static_cast<std::size_t>(stream.blocks) * kGunStreamBlockSize, 0);

@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include "core/Status.h"
 #include "core/store/SettingsBlock.h"
 
 namespace gx508 {
@@ -27,7 +27,7 @@ static_assert((kGunStreamLimit / kGunStreamBlockSize + 1) * kGunStreamBlockSize 
 struct GunMacroStream {
     std::vector<std::uint8_t> bytes;  // blocks x 128 bytes
     int blocks = 0;                   // sent as blocks 6 .. 6 + blocks - 1
-    Status status;                    // an error, with no bytes and no blocks, when refused
+    std::vector<std::string> notes;   // one line for each slot left out, for the log
 };
 
 // The stream, in bytes: with L6, L7, L8 the length words of slots 6..8, the first L6 bytes of
@@ -39,10 +39,11 @@ struct GunMacroStream {
 // macro images stand in for the areas, and the length words of slots 6..8 become 504, 292
 // and 64 (860 bytes, 7 blocks).
 //
-// Refused (no blocks, the block unchanged, an error status) when L6 + L7 + L8 passes
-// kGunStreamLimit, each length counted at most up to the 3074 bytes of its area: a built image
-// never does (BuildMacroImage keeps the three within the limit), so such lengths come from a loaded
-// file without a build and there is nothing trustworthy to send.
+// The lengths the mouse is told always describe bytes it receives. A slot whose length passes
+// its 3074-byte area, or whose bytes would take the stream past kGunStreamLimit after the
+// slots before it, is left out: its length word becomes 0 and a note says so. A built image
+// never needs that (BuildMacroImage keeps the three within the limit); such lengths come from
+// a loaded file without a build, and the gun macros that do fit still go out whole.
 GunMacroStream BuildGunMacroStream(SettingsBlock& block, bool defaultsRestored);
 
 }  // namespace gx508

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -298,6 +301,57 @@ TEST_F(ApplySequenceTest, OutOfRangeValuesStillGiveACompleteSequence) {
     EXPECT_EQ(table[11], (KeyCode{0, 0, 0, 0}));
     EXPECT_EQ(m.gunSlotLengths[3], 65534) << "a free slot's length is sent as loaded";
     EXPECT_EQ(test::ReadBytes(folder / "config0.bin").size(), 65401u);
+}
+
+// Gun slot lengths loaded without a macro store to rebuild them that add up to more than the
+// stream holds: the mouse is told only of the gun macros it received, whole, and the apply
+// completes.
+TEST_F(ApplySequenceTest, GunSlotLengthsAlwaysMatchTheGunMacrosSent) {
+    std::filesystem::remove(folder / "record.ini");
+    struct Case {
+        std::array<std::uint16_t, 3> stored;
+        std::array<std::uint16_t, 3> sent;
+    };
+    const Case cases[] = {
+        {{1000, 700, 0}, {1000, 0, 0}},   {{1000, 600, 64}, {1000, 600, 0}},
+        {{1000, 700, 40}, {1000, 0, 40}}, {{65535, 100, 0}, {0, 100, 0}},
+        {{504, 292, 64}, {504, 292, 64}},
+    };
+    for (const Case& c : cases) {
+        SettingsBlock& b = state->block;
+        for (int k = 0; k < 3; ++k) {
+            const auto area = b.macroArea(6 + k);
+            for (std::size_t i = 0; i < area.size(); ++i) {
+                area[i] = static_cast<std::uint8_t>(0x60 + 16 * k + i % 7);
+            }
+            b.setSlotLength(6 + k, c.stored[static_cast<std::size_t>(k)]);
+        }
+        const SettingsBlock sentBlock = b;
+        mouse.clearEvents();
+        log.clear();
+        EXPECT_TRUE(Apply()) << c.stored[0] << " " << c.stored[1];
+
+        const MouseState m = DecodeMouseState(mouse.events());
+        const std::vector<std::uint8_t> stream = m.gunStream();
+        std::size_t at = 0;
+        for (int k = 0; k < 3; ++k) {
+            const std::uint16_t sent = c.sent[static_cast<std::size_t>(k)];
+            EXPECT_EQ(m.gunSlotLengths[static_cast<std::size_t>(k)], sent) << "slot " << 6 + k;
+            ASSERT_LE(at + sent, stream.size()) << "slot " << 6 + k;
+            const auto area = sentBlock.macroArea(6 + k);
+            EXPECT_TRUE(std::equal(area.begin(), area.begin() + sent,
+                                   stream.begin() + static_cast<std::ptrdiff_t>(at)))
+                << "slot " << 6 + k;
+            at += sent;
+        }
+        const bool dropped = c.sent != c.stored;
+        EXPECT_EQ(std::any_of(log.lines().begin(), log.lines().end(),
+                              [](const std::string& line) {
+                                  return line.find("not sent") != std::string::npos;
+                              }),
+                  dropped)
+            << c.stored[0] << " " << c.stored[1];
+    }
 }
 
 TEST_F(ApplySequenceTest, RestoringDefaultsKeepsTheProfileByteAndTheMacroImageStart) {

@@ -179,7 +179,7 @@ TEST_F(MacroImageTest, GunSlotsStayWithinTheStream) {
     EXPECT_EQ(m_log.lines()[2], "Macro z in slot 8 cut to 454 bytes\n");
 
     const GunMacroStream stream = BuildGunMacroStream(m_block, false);
-    EXPECT_TRUE(stream.status);
+    EXPECT_TRUE(stream.notes.empty());
     EXPECT_EQ(stream.blocks, 13);
 }
 

@@ -27,30 +27,38 @@ SettingsBlock MarkedBlock(std::uint16_t l6, std::uint16_t l7, std::uint16_t l8) 
     return b;
 }
 
-TEST(GunMacroStreamTest, BlocksFollowTheSumOfTheLengths) {
+// Lengths that fit give the stream of the sum; a slot that does not fit its area or what the
+// stream has left is left out with length 0 and a note, and the later slots close up behind.
+TEST(GunMacroStreamTest, BlocksFollowTheLengthsThatFit) {
     struct Case {
         std::uint16_t l6, l7, l8;
-        int blocks;  // 0: refused
+        std::uint16_t s6, s7, s8;  // the lengths sent
+        int blocks;
     };
     const Case cases[] = {
-        {0, 0, 0, 1},      {4, 0, 0, 1},        {100, 28, 0, 2},    {128, 128, 0, 3},
-        {504, 292, 64, 7}, {1000, 600, 63, 13}, {1000, 600, 64, 0}, {65535, 0, 0, 0},
+        {0, 0, 0, 0, 0, 0, 1},
+        {4, 0, 0, 4, 0, 0, 1},
+        {100, 28, 0, 100, 28, 0, 2},
+        {128, 128, 0, 128, 128, 0, 3},
+        {504, 292, 64, 504, 292, 64, 7},
+        {1000, 600, 63, 1000, 600, 63, 13},
+        {1000, 600, 64, 1000, 600, 0, 13},
+        {1000, 700, 0, 1000, 0, 0, 8},
+        {1000, 700, 600, 1000, 0, 600, 13},
+        {65535, 10, 0, 0, 10, 0, 1},
+        {3075, 0, 5, 0, 0, 5, 1},
     };
     for (const Case& c : cases) {
         SettingsBlock b = MarkedBlock(c.l6, c.l7, c.l8);
-        const SettingsBlock before = b;
+        SettingsBlock expectedBlock = MarkedBlock(c.s6, c.s7, c.s8);
         const GunMacroStream stream = BuildGunMacroStream(b, false);
         EXPECT_EQ(stream.blocks, c.blocks) << c.l6 << " " << c.l7 << " " << c.l8;
-        EXPECT_EQ(b, before);
-        if (c.blocks == 0) {
-            EXPECT_FALSE(stream.status);
-            EXPECT_TRUE(stream.bytes.empty());
-            continue;
-        }
-        EXPECT_TRUE(stream.status);
-        Bytes expected(c.l6, 0x66);
-        expected.insert(expected.end(), c.l7, 0x77);
-        expected.insert(expected.end(), c.l8, 0x88);
+        EXPECT_EQ(b, expectedBlock) << "only the lengths left out change";
+        const std::size_t leftOut = (c.s6 != c.l6) + (c.s7 != c.l7) + (c.s8 != c.l8);
+        EXPECT_EQ(stream.notes.size(), leftOut) << c.l6 << " " << c.l7 << " " << c.l8;
+        Bytes expected(c.s6, 0x66);
+        expected.insert(expected.end(), c.s7, 0x77);
+        expected.insert(expected.end(), c.s8, 0x88);
         expected.resize(static_cast<std::size_t>(c.blocks) * kGunStreamBlockSize, 0);
         EXPECT_EQ(stream.bytes, expected) << c.l6 << " " << c.l7 << " " << c.l8;
         EXPECT_LE(stream.bytes.size(), kGunStreamStagingSize);
@@ -60,7 +68,7 @@ TEST(GunMacroStreamTest, BlocksFollowTheSumOfTheLengths) {
 TEST(GunMacroStreamTest, RestoredDefaultsSendTheBuiltInsAndSetTheirLengths) {
     SettingsBlock b = MarkedBlock(3000, 3000, 3000);
     const GunMacroStream stream = BuildGunMacroStream(b, true);
-    ASSERT_TRUE(stream.status);
+    EXPECT_TRUE(stream.notes.empty());
     EXPECT_EQ(stream.blocks, 7);  // 860 bytes: six full blocks, the seventh with 92
     Bytes expected;
     for (int n = 0; n < 3; ++n) {
