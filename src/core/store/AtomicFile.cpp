@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+#include "core/store/DiskFlush.h"
+
 namespace gx508 {
 
 namespace {
@@ -15,6 +17,11 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
     std::filesystem::path tmp = path;
     tmp += ".tmp";
     return tmp;
+}
+
+void RemoveQuietly(const std::filesystem::path& path) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
 }
 
 Status ErrnoStatus(const std::string& what, const std::filesystem::path& path, int code) {
@@ -40,18 +47,30 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::span<const st
         error = errno != 0 ? errno : EIO;
     }
     if (error != 0) {
-        std::error_code ignored;
-        std::filesystem::remove(tmp, ignored);
+        RemoveQuietly(tmp);
         return ErrnoStatus("cannot write", tmp, error);
     }
+    // Flushed before its mode changes: a replaced file may be one its owner cannot read.
+    if (Status flushed = FlushToDisk(tmp); !flushed) {
+        RemoveQuietly(tmp);
+        return flushed;
+    }
     std::error_code ec;
+    const std::filesystem::file_status previous = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::is_regular_file(previous)) {
+        std::filesystem::permissions(tmp, previous.permissions() & std::filesystem::perms::all, ec);
+        if (ec) {
+            RemoveQuietly(tmp);
+            return ErrnoStatus("cannot set the mode of", tmp, ec.value());
+        }
+    }
     std::filesystem::rename(tmp, path, ec);
     if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(tmp, ignored);
+        RemoveQuietly(tmp);
         return ErrnoStatus("cannot replace", path, ec.value());
     }
-    return Status::Ok();
+    const std::filesystem::path folder = path.parent_path();
+    return FlushToDisk(folder.empty() ? std::filesystem::path(".") : folder);
 }
 
 }  // namespace gx508

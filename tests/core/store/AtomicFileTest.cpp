@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <memory>
@@ -70,6 +71,32 @@ TEST(AtomicFileTest, ReplacesTheFileAndFailsWhereNoFileCanBeMade) {
     std::filesystem::create_directory(folder / "dir");
     EXPECT_FALSE(WriteFileAtomically(folder / "dir", first));
     EXPECT_TRUE(std::filesystem::is_directory(folder / "dir"));
+}
+
+// A replaced file keeps its permission bits (a private settings file stays private); a new
+// one gets the process's usual mode.
+TEST(AtomicFileTest, AReplacedFileKeepsItsPermissionBits) {
+    namespace fs = std::filesystem;
+    using fs::perms;
+    test::TempFolder folder;
+    const std::vector<std::uint8_t> bytes = {1, 2, 3};
+    const perms modes[] = {
+        perms::owner_read | perms::owner_write,
+        perms::owner_read | perms::owner_write | perms::group_read,
+        perms::owner_all | perms::group_read | perms::group_write | perms::others_read};
+    for (const perms mode : modes) {
+        const fs::path file = folder / "f.ini";
+        test::WriteText(file, "old");
+        fs::permissions(file, mode);
+        ASSERT_TRUE(WriteFileAtomically(file, bytes));
+        EXPECT_EQ(test::ReadBytes(file), bytes);
+        EXPECT_EQ(fs::status(file).permissions() & perms::mask, mode) << static_cast<int>(mode);
+    }
+    const ::mode_t mask = ::umask(0);
+    ::umask(mask);
+    ASSERT_TRUE(WriteFileAtomically(folder / "new.ini", bytes));
+    EXPECT_EQ(static_cast<::mode_t>(fs::status(folder / "new.ini").permissions() & perms::mask),
+              0666 & ~mask);
 }
 
 }  // namespace
