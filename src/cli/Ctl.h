@@ -28,6 +28,9 @@ struct CtlContext {
     PointerBackend& pointer;
     // Set when `watch` should end (Ctrl-C).
     const std::atomic<bool>& stop;
+    // Called when `watch` starts: from then on SIGINT and SIGTERM set `stop` instead of ending
+    // the process. Every other command keeps their usual effect.
+    std::function<void()> catchStopSignals = {};
 };
 
 // Runs one gx508ctl command line (without the program name) and returns the exit status.

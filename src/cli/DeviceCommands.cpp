@@ -118,6 +118,9 @@ int WatchCommand(DeviceCommandContext& context) {
     if (!Connect(link, ctl)) {
         return 1;
     }
+    if (ctl.catchStopSignals) {
+        ctl.catchStopSignals();
+    }
     std::mutex outMutex;
     link.StartReader([&](DeviceNotice notice) {
         std::lock_guard lock(outMutex);

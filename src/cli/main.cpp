@@ -20,8 +20,6 @@ extern "C" void RequestStop(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::signal(SIGINT, RequestStop);
-    std::signal(SIGTERM, RequestStop);
     const std::vector<std::string> args(argv + 1, argv + argc);
     gx508::DebugLog log;
     gx508::SleepingPacer pacer;
@@ -33,7 +31,11 @@ int main(int argc, char** argv) {
                               [&log] { return std::make_unique<gx508::HidapiBackend>(log); },
                               pacer,
                               pointer,
-                              g_stop};
+                              g_stop,
+                              [] {
+                                  std::signal(SIGINT, RequestStop);
+                                  std::signal(SIGTERM, RequestStop);
+                              }};
     if (const auto folder = gx508::LocateProgramFolder(gx508::CurrentProgramFolderInputs())) {
         context.defaultFolder = folder->files.string();
     }

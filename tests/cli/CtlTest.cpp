@@ -1,9 +1,13 @@
 #include "cli/Ctl.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -343,6 +347,36 @@ TEST_F(CtlTest, UsageErrorsGoToStandardErrorWithAFailureStatus) {
     EXPECT_EQ(Ctl({"show"}).status, 1) << "no folder given and none found";
     test::TempFolder empty;
     EXPECT_EQ(Ctl({"show"}, empty.path().string()).status, 0) << "an empty folder is no error";
+}
+
+// SIGTERM ends a command that is not `watch` (here an apply, which spends seconds in its
+// pauses), as it ends any program that does not catch it.
+TEST_F(CtlTest, SigtermEndsACommandOutsideWatch) {
+    const std::string program = std::string(GX508_PROGRAM_DIR) + "/gx508ctl";
+    const std::string folderArg = folder.path().string();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::execl(program.c_str(), program.c_str(), "--folder", folderArg.c_str(), "--virtual",
+                "apply", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ASSERT_GT(child, 0);
+    // Waits until the apply sleeps in one of its pauses, well inside the command.
+    const fs::path wchan = "/proc/" + std::to_string(child) + "/wchan";
+    bool pausing = false;
+    for (int polls = 0; polls < 100000 && !pausing; ++polls) {
+        std::ifstream in(wchan);
+        std::string where;
+        in >> where;
+        pausing = where.find("nanosleep") != std::string::npos;
+        std::this_thread::yield();
+    }
+    ASSERT_TRUE(pausing);
+    ASSERT_EQ(::kill(child, SIGTERM), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status)) << "exit status " << WEXITSTATUS(status);
+    EXPECT_EQ(WIFSIGNALED(status) ? WTERMSIG(status) : 0, SIGTERM);
 }
 
 }  // namespace
