@@ -1,5 +1,6 @@
 #include "core/store/IniFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 #include <utility>
@@ -367,6 +368,17 @@ std::vector<std::uint8_t> IniDocument::Serialize() const {
     for (const Line& line : m_lines) {
         out += line.edited ? Encode(line.text, m_encoding) : line.raw;
         out += Encode(line.end, m_encoding);
+    }
+    const bool ascii = std::all_of(out.begin(), out.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (m_encoding == Encoding::Windows1252 && !ascii && text::IsValidUtf8(out)) {
+        // These bytes would read back as UTF-8, with other text: the text goes out as UTF-8
+        // with its mark instead, which reads back the same.
+        out = ByteOrderMark(Encoding::Utf8Bom);
+        for (const Line& line : m_lines) {
+            out += line.text;
+            out += line.end;
+        }
     }
     return std::vector<std::uint8_t>(out.begin(), out.end());
 }

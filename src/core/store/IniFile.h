@@ -33,7 +33,9 @@ namespace gx508 {
 // - Of two sections with the same name only the first is searched, changed and removed.
 // - A file with no mark that is valid UTF-8 is read as UTF-8, otherwise as Windows-1252, whose
 //   five unassigned bytes map to U+0081, U+008D, U+008F, U+0090 and U+009D so that they survive.
-//   Characters that Windows-1252 cannot hold are written as '?'.
+//   Characters that Windows-1252 cannot hold are written as '?'. A Windows-1252 file whose
+//   bytes after an edit would read as UTF-8 (the edit removed its only byte that UTF-8 does
+//   not allow) is written as UTF-8 with a mark, so that it reads back with the same text.
 // - Lines that are not edited are written back with their original bytes; new lines take the
 //   first line end of the file (CRLF when it has none).
 class IniDocument {

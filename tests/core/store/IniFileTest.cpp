@@ -501,5 +501,23 @@ TEST(IniFileTest, EveryWriterRefusesAFileTheUserMayNotRead) {
     }
 }
 
+// A Windows-1252 file whose only byte that is not UTF-8 an edit removes would read back as
+// UTF-8 and change the text of every other line: it reads back as it was saved.
+TEST(IniFileTest, ASavedWindows1252FileReadsBackTheSameText) {
+    test::TempFolder folder;
+    const fs::path path = folder / "record.ini";
+    test::WriteText(path, "[s]\r\nkept=A\xC3\xA9\r\ngone=\xFF\r\n[t]\r\nplain=abc\r\n");
+    ASSERT_EQ(ReadIniString(path, "s", "kept"), "A\u00C3\u00A9");
+    ASSERT_TRUE(WriteIniString(path, "s", "gone", "x"));
+    EXPECT_EQ(ReadIniString(path, "s", "kept"), "A\u00C3\u00A9");
+    EXPECT_EQ(ReadIniString(path, "s", "gone"), "x");
+    EXPECT_EQ(ReadIniString(path, "t", "plain"), "abc");
+
+    // Text that stays readable only one way keeps its encoding and its bytes.
+    test::WriteText(path, "[s]\r\nkept=\xE9\r\nv=1\r\n");
+    ASSERT_TRUE(WriteIniString(path, "s", "v", "2"));
+    EXPECT_EQ(ReadText(path), "[s]\r\nkept=\xE9\r\nv=2\r\n");
+}
+
 }  // namespace
 }  // namespace gx508
