@@ -41,6 +41,14 @@ char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+std::string LowerAscii(std::string_view s) {
+    std::string lowered(s);
+    for (char& c : lowered) {
+        c = AsciiLower(c);
+    }
+    return lowered;
+}
+
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
@@ -274,16 +282,40 @@ void IniDocument::EndLastLine(std::size_t index) {
     }
 }
 
+void IniDocument::Changed() {
+    m_modified = true;
+    m_indexed = false;
+}
+
+void IniDocument::BuildIndex() const {
+    m_index.clear();
+    std::unordered_map<std::string, bool> seenSections;
+    std::string section;  // the current first section's key prefix; empty outside one
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines[i];
+        if (line.kind == Line::Kind::Header) {
+            std::string lowered = LowerAscii(line.name);
+            const bool first = seenSections.emplace(lowered, true).second;
+            section = first ? lowered + '\n' : std::string();
+        } else if (line.kind == Line::Kind::Entry && !section.empty()) {
+            m_index.emplace(section + LowerAscii(line.name), i);  // the first key wins
+        }
+    }
+    m_indexed = true;
+}
+
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
-    const std::size_t header = FindSection(section);
-    if (header == kNone) {
+    if (HasLineBreak(section) || HasLineBreak(key)) {
         return std::nullopt;
     }
-    const std::size_t entry = FindEntry(header, key);
-    if (entry == kNone) {
+    if (!m_indexed) {
+        BuildIndex();
+    }
+    const auto found = m_index.find(LowerAscii(Trim(section)) + '\n' + LowerAscii(Trim(key)));
+    if (found == m_index.end()) {
         return std::nullopt;
     }
-    return std::string(StripQuotes(m_lines[entry].value));
+    return std::string(StripQuotes(m_lines[found->second].value));
 }
 
 Status IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -310,7 +342,7 @@ Status IniDocument::Set(std::string_view section, std::string_view key, std::str
         }
         m_lines.push_back(MakeLine("[" + sectionName + "]", m_newline));
         m_lines.push_back(MakeLine(keyName + "=" + newValue, m_newline));
-        m_modified = true;
+        Changed();
         return Status::Ok();
     }
     const std::size_t entry = FindEntry(header, keyName);
@@ -322,7 +354,7 @@ Status IniDocument::Set(std::string_view section, std::string_view key, std::str
         line.text = line.name + "=" + newValue;
         line.edited = true;
         Classify(line);
-        m_modified = true;
+        Changed();
         return Status::Ok();
     }
     const std::size_t end = SectionEnd(header);
@@ -335,7 +367,7 @@ Status IniDocument::Set(std::string_view section, std::string_view key, std::str
     EndLastLine(last);
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(last + 1),
                    MakeLine(keyName + "=" + newValue, m_newline));
-    m_modified = true;
+    Changed();
     return Status::Ok();
 }
 
@@ -349,7 +381,7 @@ void IniDocument::RemoveKey(std::string_view section, std::string_view key) {
         return;
     }
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(entry));
-    m_modified = true;
+    Changed();
 }
 
 void IniDocument::RemoveSection(std::string_view section) {
@@ -360,7 +392,7 @@ void IniDocument::RemoveSection(std::string_view section) {
     const std::size_t end = SectionEnd(header);
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(header),
                   m_lines.begin() + static_cast<std::ptrdiff_t>(end));
-    m_modified = true;
+    Changed();
 }
 
 std::vector<std::uint8_t> IniDocument::Serialize() const {
@@ -398,10 +430,16 @@ bool IniDocument::modified() const {
 
 std::string ReadIniString(const std::filesystem::path& path, std::string_view section,
                           std::string_view key, std::string_view fallback, std::size_t capacity) {
+    return capacity == 0 ? std::string()
+                         : IniString(IniDocument::Load(path), section, key, fallback, capacity);
+}
+
+std::string IniString(const IniDocument& document, std::string_view section, std::string_view key,
+                      std::string_view fallback, std::size_t capacity) {
     if (capacity == 0) {
         return {};
     }
-    std::optional<std::string> value = IniDocument::Load(path).Get(section, key);
+    std::optional<std::string> value = document.Get(section, key);
     if (!value) {
         while (!fallback.empty() && fallback.back() == ' ') {
             fallback.remove_suffix(1);

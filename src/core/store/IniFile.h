@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Status.h"
@@ -55,7 +56,9 @@ class IniDocument {
     // Reads the file for a lookup; a missing or unreadable file gives an empty document.
     static IniDocument Load(const std::filesystem::path& path);
 
-    // The value of `key` in `section`, or nothing when the section or key is absent.
+    // The value of `key` in `section`, or nothing when the section or key is absent. Takes
+    // constant time (after one pass over the document following a change), so reading every
+    // key is linear in the size of the file. Not for use from two threads at once.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 
     // Sets the value of `key`: an existing key changes only its value; a new key goes after the
@@ -101,8 +104,14 @@ class IniDocument {
     std::size_t SectionEnd(std::size_t header) const;
     std::size_t FindEntry(std::size_t header, std::string_view key) const;
     void EndLastLine(std::size_t index);
+    void BuildIndex() const;
+    void Changed();
 
     std::vector<Line> m_lines;
+    // For Get: the line of each key of each first section, by section and key name in lower
+    // case joined by a line feed (which no name holds). Built on the first Get after a change.
+    mutable std::unordered_map<std::string, std::size_t> m_index;
+    mutable bool m_indexed = false;
     Encoding m_encoding = Encoding::Utf8;
     std::string m_newline = "\r\n";
     bool m_modified = false;
@@ -119,6 +128,10 @@ class IniDocument {
 std::string ReadIniString(const std::filesystem::path& path, std::string_view section,
                           std::string_view key, std::string_view fallback = {},
                           std::size_t capacity = 1024);
+
+// ReadIniString on a document already read, for many lookups in one reading of the file.
+std::string IniString(const IniDocument& document, std::string_view section, std::string_view key,
+                      std::string_view fallback = {}, std::size_t capacity = 1024);
 
 // The one way to change an ini file: reads it as IniDocument::Read does, runs `edit` on the
 // document and, when the edit succeeded and changed it, writes it back in one atomic write.

@@ -11,7 +11,11 @@ constexpr std::size_t kCodeCapacity = 1024;
 }  // namespace
 
 std::string SelectLanguage(const std::filesystem::path& settingsIni) {
-    return ReadIniString(settingsIni, "Skins", "Lan", {}, kCodeCapacity);
+    return SelectLanguage(IniDocument::Load(settingsIni));
+}
+
+std::string SelectLanguage(const IniDocument& settingsIni) {
+    return IniString(settingsIni, "Skins", "Lan", {}, kCodeCapacity);
 }
 
 }  // namespace gx508

@@ -51,6 +51,32 @@ void ReadSettingsFile(SharedState& state, const char* missingLine) {
                     "\nRead Size is: " + std::to_string(got));
 }
 
+void ReadSettingsIniDocument(SharedState& state, const IniDocument& doc) {
+    const std::string& section = state.texts.labelSection();
+    for (int k = 0; k < kLabelCount + 2; ++k) {
+        std::string value = IniString(doc, section, Numbered("Item", k + 1));
+        if (k < kLabelCount) {
+            state.labels[static_cast<std::size_t>(k)] = std::move(value);
+        } else {
+            state.extraLabels[static_cast<std::size_t>(k - kLabelCount)] = std::move(value);
+        }
+    }
+    state.unusedIni.red = IniString(doc, "Skins", "RColor");
+    state.unusedIni.green = IniString(doc, "Skins", "GColor");
+    state.unusedIni.blue = IniString(doc, "Skins", "BColor");
+    state.unusedIni.skinPath = IniString(doc, "Skins", "Path");
+    for (std::size_t k = 0; k < kPointKeys.size(); ++k) {
+        state.unusedIni.point[k] = IniString(doc, "Point", kPointKeys[k]);
+    }
+    // Every "Key%d" section holds the same names; reading them in turn keeps the last.
+    for (int d = 0; d < kKeySections; ++d) {
+        for (int g = 0; g < kGunNameCount; ++g) {
+            state.gunNames[static_cast<std::size_t>(g)] =
+                IniString(doc, Numbered("Key", d), Numbered("Gun", g));
+        }
+    }
+}
+
 }  // namespace
 
 fs::path ProfileSettingsFile(const SharedState& state, int profile) {
@@ -69,14 +95,14 @@ void LoadProfileSettings(SharedState& state) {
             state.paths.folder /
             (state.currentProfile == kGamingProfile ? "strGaming.ini" : "str.ini");
     } else {
-        const fs::path& list = state.paths.profileList;
-        const std::string current = ReadIniString(list, "Profile", "CurProfileName");
-        const auto count = LeadingNumber(ReadIniString(list, "Profile", "ItemCount"));
+        const IniDocument list = IniDocument::Load(state.paths.profileList);
+        const std::string current = IniString(list, "Profile", "CurProfileName");
+        const auto count = LeadingNumber(IniString(list, "Profile", "ItemCount"));
         if (!count || *count < 1 || *count > kMaxProfiles) {
             return;
         }
         for (int i = 0; i < *count; ++i) {
-            if (ReadIniString(list, "Profile", Numbered("Item", i)) == current) {
+            if (IniString(list, "Profile", Numbered("Item", i)) == current) {
                 state.currentProfile = i;
             }
         }
@@ -111,30 +137,7 @@ Status SaveProfileSettings(SharedState& state) {
 }
 
 void ReadSettingsIni(SharedState& state, const std::optional<fs::path>& ini) {
-    const fs::path& path = ini ? *ini : state.paths.settingsIni;
-    const std::string& section = state.texts.labelSection();
-    for (int k = 0; k < kLabelCount + 2; ++k) {
-        std::string value = ReadIniString(path, section, Numbered("Item", k + 1));
-        if (k < kLabelCount) {
-            state.labels[static_cast<std::size_t>(k)] = std::move(value);
-        } else {
-            state.extraLabels[static_cast<std::size_t>(k - kLabelCount)] = std::move(value);
-        }
-    }
-    state.unusedIni.red = ReadIniString(path, "Skins", "RColor");
-    state.unusedIni.green = ReadIniString(path, "Skins", "GColor");
-    state.unusedIni.blue = ReadIniString(path, "Skins", "BColor");
-    state.unusedIni.skinPath = ReadIniString(path, "Skins", "Path");
-    for (std::size_t k = 0; k < kPointKeys.size(); ++k) {
-        state.unusedIni.point[k] = ReadIniString(path, "Point", kPointKeys[k]);
-    }
-    // Every "Key%d" section holds the same names; reading them in turn keeps the last.
-    for (int d = 0; d < kKeySections; ++d) {
-        for (int g = 0; g < kGunNameCount; ++g) {
-            state.gunNames[static_cast<std::size_t>(g)] =
-                ReadIniString(path, Numbered("Key", d), Numbered("Gun", g));
-        }
-    }
+    ReadSettingsIniDocument(state, IniDocument::Load(ini ? *ini : state.paths.settingsIni));
 }
 
 Status WriteSettingsIniItems(SharedState& state, const std::optional<fs::path>& ini) {
@@ -167,11 +170,12 @@ void StartupLoad(SharedState& state) {
     LoadProfileSettings(state);
     state.savePoint();
     // A profile's own ini made by the program holds no language code; the base ini does.
-    const bool ownCode = IniDocument::Load(state.paths.settingsIni).Get("Skins", "Lan").has_value();
+    const IniDocument settings = IniDocument::Load(state.paths.settingsIni);
+    const bool ownCode = settings.Get("Skins", "Lan").has_value();
     state.languageCode =
-        SelectLanguage(ownCode ? state.paths.settingsIni : state.paths.profileList);
+        ownCode ? SelectLanguage(settings) : SelectLanguage(state.paths.profileList);
     state.texts = LanguageTable::For(state.languageCode);
-    ReadSettingsIni(state);
+    ReadSettingsIniDocument(state, settings);
 }
 
 }  // namespace gx508
