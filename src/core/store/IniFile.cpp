@@ -195,9 +195,15 @@ Result<IniDocument> IniDocument::Read(const std::filesystem::path& path) {
     if (path.empty()) {
         return Result<IniDocument>::Error("no ini file name given", EINVAL);
     }
-    const Result<std::vector<std::uint8_t>> bytes = ReadFileBytes(path);
+    const Result<std::vector<std::uint8_t>> bytes = ReadFileBytes(path, kMaxIniFileSize + 1);
     if (!bytes) {
         return bytes.code() == ENOENT ? Result<IniDocument>(IniDocument()) : bytes.failure();
+    }
+    if (bytes->size() > kMaxIniFileSize) {
+        return Result<IniDocument>::Error(path.string() + " is larger than " +
+                                              std::to_string(kMaxIniFileSize / (1024 * 1024)) +
+                                              " MiB and is not read",
+                                          EFBIG);
     }
     return Parse(*bytes);
 }

@@ -39,6 +39,10 @@ namespace gx508 {
 //   not allow) is written as UTF-8 with a mark, so that it reads back with the same text.
 // - Lines that are not edited are written back with their original bytes; new lines take the
 //   first line end of the file (CRLF when it has none).
+// The largest ini file the program reads: far beyond any file it writes, small enough that a
+// crafted file cannot make a load slow or huge.
+inline constexpr std::size_t kMaxIniFileSize = 2 * 1024 * 1024;
+
 class IniDocument {
   public:
     enum class Encoding { Utf8, Utf8Bom, Utf16Le, Utf16Be, Windows1252 };
@@ -50,7 +54,8 @@ class IniDocument {
     static IniDocument Parse(std::span<const std::uint8_t> bytes);
 
     // Reads the file. A missing file gives an empty document; an empty path, a folder or a
-    // file that cannot be read fails with the system's error code.
+    // file that cannot be read fails with the system's error code, a file larger than
+    // kMaxIniFileSize with EFBIG.
     static Result<IniDocument> Read(const std::filesystem::path& path);
 
     // Reads the file for a lookup; a missing or unreadable file gives an empty document.

@@ -519,5 +519,28 @@ TEST(IniFileTest, ASavedWindows1252FileReadsBackTheSameText) {
     EXPECT_EQ(ReadText(path), "[s]\r\nkept=\xE9\r\nv=2\r\n");
 }
 
+// A file beyond the largest ini the program reads is refused with a message that names it,
+// and never replaced; one of exactly that size reads as usual.
+TEST(IniFileTest, AFileBeyondTheSizeLimitIsRefused) {
+    test::TempFolder folder;
+    const fs::path path = folder / "big.ini";
+    std::string text = "[s]\r\nk=v\r\n";
+    text.resize(kMaxIniFileSize, '\n');
+    test::WriteText(path, text);
+    ASSERT_TRUE(IniDocument::Read(path));
+    EXPECT_EQ(ReadIniString(path, "s", "k"), "v");
+
+    text += '\n';
+    test::WriteText(path, text);
+    const Result<IniDocument> read = IniDocument::Read(path);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.code(), EFBIG);
+    EXPECT_NE(read.message().find(path.string()), std::string::npos) << read.message();
+    EXPECT_EQ(ReadIniString(path, "s", "k", "none"), "none");
+    const Status written = WriteIniString(path, "s", "k", "w");
+    EXPECT_EQ(written.code(), EFBIG);
+    EXPECT_EQ(ReadText(path), text);
+}
+
 }  // namespace
 }  // namespace gx508
