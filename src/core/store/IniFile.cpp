@@ -155,15 +155,18 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes) {
         return bigEndian ? (first << 8) | second : (second << 8) | first;
     };
     bool newlineFound = false;
-    const auto addLine = [&](std::string_view raw, std::string end) {
-        if (!newlineFound && !end.empty()) {
+    const auto addLine = [&](std::string_view raw, LineEnd end) {
+        if (!newlineFound && end != LineEnd::None) {
             document.m_newline = end;
             newlineFound = true;
         }
         Line line;
-        line.raw = std::string(raw);
         line.text = Decode(raw, document.m_encoding);
-        line.end = std::move(end);
+        line.rawIsText = line.text == raw;
+        if (!line.rawIsText) {
+            line.raw = std::string(raw);
+        }
+        line.end = end;
         Classify(line);
         document.m_lines.push_back(std::move(line));
     };
@@ -177,16 +180,16 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes) {
         }
         const std::size_t lineEnd = i;
         i += unit;
-        std::string end = c == '\r' ? "\r" : "\n";
+        LineEnd end = c == '\r' ? LineEnd::Cr : LineEnd::Lf;
         if (c == '\r' && i + unit <= body.size() && unitAt(i) == '\n') {
-            end = "\r\n";
+            end = LineEnd::CrLf;
             i += unit;
         }
-        addLine(body.substr(start, lineEnd - start), std::move(end));
+        addLine(body.substr(start, lineEnd - start), end);
         start = i;
     }
     if (start < body.size()) {
-        addLine(body.substr(start), "");  // also keeps a final odd byte of a UTF-16 file
+        addLine(body.substr(start), LineEnd::None);  // also keeps a final odd byte of a UTF-16 file
     }
     return document;
 }
@@ -213,10 +216,10 @@ IniDocument IniDocument::Load(const std::filesystem::path& path) {
     return read ? std::move(*read) : IniDocument();
 }
 
-IniDocument::Line IniDocument::MakeLine(std::string text, std::string end) {
+IniDocument::Line IniDocument::MakeLine(std::string text, LineEnd end) {
     Line line;
     line.text = std::move(text);
-    line.end = std::move(end);
+    line.end = end;
     line.edited = true;
     Classify(line);
     return line;
@@ -224,8 +227,11 @@ IniDocument::Line IniDocument::MakeLine(std::string text, std::string end) {
 
 void IniDocument::Classify(Line& line) {
     const std::string_view text = Trim(line.text);
-    line.name.clear();
-    line.value.clear();
+    const auto place = [&line](std::string_view part, std::uint32_t& begin, std::uint32_t& size) {
+        begin = static_cast<std::uint32_t>(part.data() - line.text.data());
+        size = static_cast<std::uint32_t>(part.size());
+    };
+    line.nameBegin = line.nameSize = line.valueBegin = line.valueSize = 0;
     if (text.empty()) {
         line.kind = Line::Kind::Blank;
         return;
@@ -233,24 +239,38 @@ void IniDocument::Classify(Line& line) {
     const std::size_t close = text.rfind(']');
     if (text.front() == '[' && close != std::string_view::npos) {
         line.kind = Line::Kind::Header;
-        line.name = Trim(text.substr(1, close - 1));
+        place(Trim(text.substr(1, close - 1)), line.nameBegin, line.nameSize);
         return;
     }
     const std::size_t equals = text.find('=');
     if (equals != std::string_view::npos) {
         line.kind = Line::Kind::Entry;
-        line.name = Trim(text.substr(0, equals));
-        line.value = Trim(text.substr(equals + 1));
+        place(Trim(text.substr(0, equals)), line.nameBegin, line.nameSize);
+        place(Trim(text.substr(equals + 1)), line.valueBegin, line.valueSize);
         return;
     }
     line.kind = Line::Kind::Other;
+}
+
+std::string_view IniDocument::EndText(LineEnd end) {
+    switch (end) {
+        case LineEnd::CrLf:
+            return "\r\n";
+        case LineEnd::Lf:
+            return "\n";
+        case LineEnd::Cr:
+            return "\r";
+        case LineEnd::None:
+            break;
+    }
+    return {};
 }
 
 std::size_t IniDocument::FindSection(std::string_view section) const {
     const std::string_view wanted = Trim(section);
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i].kind == Line::Kind::Header &&
-            EqualsIgnoringAsciiCase(m_lines[i].name, wanted)) {
+            EqualsIgnoringAsciiCase(m_lines[i].name(), wanted)) {
             return i;
         }
     }
@@ -270,7 +290,7 @@ std::size_t IniDocument::FindEntry(std::size_t header, std::string_view key) con
     const std::size_t end = SectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
         if (m_lines[i].kind == Line::Kind::Entry &&
-            EqualsIgnoringAsciiCase(m_lines[i].name, wanted)) {
+            EqualsIgnoringAsciiCase(m_lines[i].name(), wanted)) {
             return i;
         }
     }
@@ -279,11 +299,11 @@ std::size_t IniDocument::FindEntry(std::size_t header, std::string_view key) con
 
 void IniDocument::EndLastLine(std::size_t index) {
     Line& line = m_lines[index];
-    if (!line.end.empty()) {
+    if (line.end != LineEnd::None) {
         return;  // only the file's last line can lack a line end
     }
     line.end = m_newline;
-    if (IsUtf16(m_encoding) && line.raw.size() % 2 != 0) {
+    if (IsUtf16(m_encoding) && line.bytes().size() % 2 != 0) {
         line.edited = true;  // re-encode the final odd byte (U+FFFD) so the units stay aligned
     }
 }
@@ -300,11 +320,11 @@ void IniDocument::BuildIndex() const {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
         if (line.kind == Line::Kind::Header) {
-            std::string lowered = LowerAscii(line.name);
+            std::string lowered = LowerAscii(line.name());
             const bool first = seenSections.emplace(lowered, true).second;
             section = first ? lowered + '\n' : std::string();
         } else if (line.kind == Line::Kind::Entry && !section.empty()) {
-            m_index.emplace(section + LowerAscii(line.name), i);  // the first key wins
+            m_index.emplace(section + LowerAscii(line.name()), i);  // the first key wins
         }
     }
     m_indexed = true;
@@ -321,7 +341,7 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
     if (found == m_index.end()) {
         return std::nullopt;
     }
-    return std::string(StripQuotes(m_lines[found->second].value));
+    return std::string(StripQuotes(m_lines[found->second].value()));
 }
 
 Status IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -354,10 +374,12 @@ Status IniDocument::Set(std::string_view section, std::string_view key, std::str
     const std::size_t entry = FindEntry(header, keyName);
     if (entry != kNone) {
         Line& line = m_lines[entry];
-        if (line.value == Trim(newValue)) {
+        if (line.value() == Trim(newValue)) {
             return Status::Ok();  // reads back the same already
         }
-        line.text = line.name + "=" + newValue;
+        line.text = std::string(line.name()) + "=" + newValue;
+        line.raw.clear();
+        line.rawIsText = false;
         line.edited = true;
         Classify(line);
         Changed();
@@ -404,8 +426,8 @@ void IniDocument::RemoveSection(std::string_view section) {
 std::vector<std::uint8_t> IniDocument::Serialize() const {
     std::string out(ByteOrderMark(m_encoding));
     for (const Line& line : m_lines) {
-        out += line.edited ? Encode(line.text, m_encoding) : line.raw;
-        out += Encode(line.end, m_encoding);
+        out += line.edited ? Encode(line.text, m_encoding) : std::string(line.bytes());
+        out += Encode(EndText(line.end), m_encoding);
     }
     const bool ascii = std::all_of(out.begin(), out.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -415,7 +437,7 @@ std::vector<std::uint8_t> IniDocument::Serialize() const {
         out = ByteOrderMark(Encoding::Utf8Bom);
         for (const Line& line : m_lines) {
             out += line.text;
-            out += line.end;
+            out += EndText(line.end);
         }
     }
     return std::vector<std::uint8_t>(out.begin(), out.end());

@@ -92,18 +92,32 @@ class IniDocument {
     bool modified() const;
 
   private:
+    // A line's end; None only for a last line without one.
+    enum class LineEnd : std::uint8_t { None, CrLf, Lf, Cr };
+
+    // Kept small, for a file may hold millions of short lines.
     struct Line {
-        enum class Kind { Blank, Header, Entry, Other };
-        std::string raw;      // the line's original bytes in the file's encoding, without line end
-        std::string text;     // the line decoded to UTF-8
-        std::string end;      // "\r\n", "\n", "\r", or "" for a last line without one
-        bool edited = false;  // true: Serialize encodes `text`; false: it copies `raw`
+        enum class Kind : std::uint8_t { Blank, Header, Entry, Other };
+        std::string text;             // the line decoded to UTF-8, without its line end
+        std::string raw;              // the line's original bytes, when they are not `text` itself
+        std::uint32_t nameBegin = 0;  // header or entry name, trimmed: a part of `text`
+        std::uint32_t nameSize = 0;
+        std::uint32_t valueBegin = 0;  // entry value, trimmed, quotes kept: a part of `text`
+        std::uint32_t valueSize = 0;
+        LineEnd end = LineEnd::None;
+        bool rawIsText = false;  // the original bytes are `text`, and `raw` is empty
+        bool edited = false;     // true: Serialize encodes `text`; false: it copies the bytes
         Kind kind = Kind::Other;
-        std::string name;   // header or entry name, trimmed
-        std::string value;  // entry value, trimmed, quotes kept
+
+        std::string_view name() const { return std::string_view(text).substr(nameBegin, nameSize); }
+        std::string_view value() const {
+            return std::string_view(text).substr(valueBegin, valueSize);
+        }
+        std::string_view bytes() const { return rawIsText ? std::string_view(text) : raw; }
     };
 
-    static Line MakeLine(std::string text, std::string end);
+    static Line MakeLine(std::string text, LineEnd end);
+    static std::string_view EndText(LineEnd end);
     static void Classify(Line& line);
     std::size_t FindSection(std::string_view section) const;
     std::size_t SectionEnd(std::size_t header) const;
@@ -118,7 +132,7 @@ class IniDocument {
     mutable std::unordered_map<std::string, std::size_t> m_index;
     mutable bool m_indexed = false;
     Encoding m_encoding = Encoding::Utf8;
-    std::string m_newline = "\r\n";
+    LineEnd m_newline = LineEnd::CrLf;
     bool m_modified = false;
 };
 
