@@ -173,9 +173,10 @@ void ShowConfiguration(const SharedState& state, std::ostream& out) {
         << "\n";
     out << "Pointer precision: " << (pointer.enhancePrecision ? "on" : "off") << "\n";
     out << "Buttons:\n";
+    const IniDocument macroStore = IniDocument::Load(state.paths.macroStore);
     for (int caption = 1; caption <= block::kButtonCount; ++caption) {
         const int index = ButtonIndexOfCaption(caption);
-        const std::string function = FunctionLabelOf(*english, index);
+        const std::string function = FunctionLabelOf(*english, index, macroStore);
         out << "  Button " << caption << " (index " << index << "): "
             << (function.empty() ? "unknown function (category " +
                                        std::to_string(b.button(ButtonField::Category, index)) + ")"

@@ -26,12 +26,15 @@ std::string GunSwitchLabel(const SharedState& state, int button) {
     return {};
 }
 
-std::string MacroNameOfSlot(const SharedState& state, int slot) {
+// The macro store is read only when a macro needs its name and no reading is given.
+std::string MacroNameOfSlot(const SharedState& state, int slot, const IniDocument* macroStore) {
     const std::uint8_t number = state.block.slot(SlotField::MacroNumber, slot);
     if (number == kNone) {
         return {};
     }
-    return ReadIniString(state.paths.macroStore, "MacroName", std::to_string(number));
+    const std::string key = std::to_string(number);
+    return macroStore != nullptr ? IniString(*macroStore, "MacroName", key)
+                                 : ReadIniString(state.paths.macroStore, "MacroName", key);
 }
 
 }  // namespace
@@ -56,7 +59,9 @@ std::string MacroLabel(const LanguageTable& texts, std::string_view macroName) {
     return texts[Text::Macro] + ":" + std::string(macroName);
 }
 
-std::string FunctionLabelOf(const SharedState& state, int button) {
+namespace {
+
+std::string LabelOf(const SharedState& state, int button, const IniDocument* macroStore) {
     if (button < 0 || button >= block::kButtonCount) {
         return {};
     }
@@ -88,13 +93,24 @@ std::string FunctionLabelOf(const SharedState& state, int button) {
             return KeyboardKeyLabel(state.texts, KeyNameOfCode(key));
         }
         case Category::Macro:
-            return MacroLabel(state.texts,
-                              MacroNameOfSlot(state, b.button(ButtonField::MacroSlot, button)));
+            return MacroLabel(
+                state.texts,
+                MacroNameOfSlot(state, b.button(ButtonField::MacroSlot, button), macroStore));
         case Category::GunSwitch:
             return GunSwitchLabel(state, button);
         default:
             return std::string(FixedLabel(state.texts, category));
     }
+}
+
+}  // namespace
+
+std::string FunctionLabelOf(const SharedState& state, int button) {
+    return LabelOf(state, button, nullptr);
+}
+
+std::string FunctionLabelOf(const SharedState& state, int button, const IniDocument& macroStore) {
+    return LabelOf(state, button, &macroStore);
 }
 
 }  // namespace gx508

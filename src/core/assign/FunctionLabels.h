@@ -5,6 +5,7 @@
 
 #include "core/assign/FunctionCatalogue.h"
 #include "core/i18n/LanguageTable.h"
+#include "core/store/IniFile.h"
 #include "core/store/SharedState.h"
 
 namespace gx508 {
@@ -31,5 +32,7 @@ std::string MacroLabel(const LanguageTable& texts, std::string_view macroName);
 // the name at its slot's macro number in the macro store's name list. Empty for a category the
 // menu never writes and for an index outside 0..11.
 std::string FunctionLabelOf(const SharedState& state, int button);
+// The same with the macro store already read, for the labels of many buttons in one reading.
+std::string FunctionLabelOf(const SharedState& state, int button, const IniDocument& macroStore);
 
 }  // namespace gx508

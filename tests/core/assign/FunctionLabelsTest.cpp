@@ -132,6 +132,12 @@ TEST_F(FunctionLabelOfTest, MacroReadsItsNameFromTheStoreList) {
     b.setButton(ButtonField::MacroSlot, 8, 3);
     b.setSlot(SlotField::MacroNumber, 3, 2);
     EXPECT_EQ(FunctionLabelOf(*state, 8), "Macro:Reload");
+
+    // A reading of the store given for many labels is the one used.
+    const IniDocument read = IniDocument::Load(state->paths.macroStore);
+    ASSERT_TRUE(WriteIniString(state->paths.macroStore, "MacroName", "2", "Changed"));
+    EXPECT_EQ(FunctionLabelOf(*state, 8, read), "Macro:Reload");
+    EXPECT_EQ(FunctionLabelOf(*state, 8), "Macro:Changed");
 }
 
 }  // namespace
