@@ -8,6 +8,7 @@
 #include "cli/ShowCommand.h"
 #include "core/device/VirtualMouse.h"
 #include "core/perf/SettingChange.h"
+#include "core/store/IniFile.h"
 #include "core/store/SettingsFiles.h"
 #include "core/store/SharedState.h"
 
@@ -114,6 +115,20 @@ int SetCommand(SharedState& state, const std::vector<std::string>& words, CtlCon
     return 0;
 }
 
+// Names each ini file of the program that exists but is refused (unreadable, too large): the
+// command goes on as if it were empty.
+void WarnOfRefusedFiles(const SharedState& state, std::ostream& err) {
+    for (const std::filesystem::path& file :
+         {state.paths.profileList, state.paths.settingsIni, state.paths.macroStore}) {
+        if (file.empty()) {
+            continue;
+        }
+        if (const Status checked = CheckIniFile(file); !checked) {
+            err << "gx508ctl: " << checked.message() << "; read as empty\n";
+        }
+    }
+}
+
 }  // namespace
 
 int RunCtl(std::span<const std::string> args, CtlContext& context) {
@@ -136,6 +151,7 @@ int RunCtl(std::span<const std::string> args, CtlContext& context) {
 
     auto state = std::make_unique<SharedState>(*line.folder, context.log);
     StartupLoad(*state);
+    WarnOfRefusedFiles(*state, context.err);
     if (line.command == "show") {
         if (line.json) {
             ShowConfigurationJson(*state, context.out);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/device/VirtualMouse.h"
+#include "core/store/IniFile.h"
 #include "core/store/SettingsBlock.h"
 #include "support/FlatJson.h"
 #include "support/TempFolder.h"
@@ -377,6 +378,23 @@ TEST_F(CtlTest, SigtermEndsACommandOutsideWatch) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFSIGNALED(status)) << "exit status " << WEXITSTATUS(status);
     EXPECT_EQ(WIFSIGNALED(status) ? WTERMSIG(status) : 0, SIGTERM);
+}
+
+// A macro store beyond the size the program reads is named on standard error; the command
+// goes on with an empty one.
+TEST_F(CtlTest, AFileTooLargeToReadIsNamed) {
+    std::string huge = "[MacroName]\r\nMacroCount=1\r\n0=m\r\n";
+    huge.resize(kMaxIniFileSize + 1, '\n');
+    test::WriteText(folder / "record.ini", huge);
+    const CtlRun run = Ctl({"--folder", folder.path().string(), "show"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find((folder / "record.ini").string() + " is larger than 2 MiB"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.out.find("Buttons:"), std::string::npos);
+
+    test::WriteText(folder / "record.ini", "[MacroName]\r\nMacroCount=0\r\n0=\r\n");
+    EXPECT_TRUE(Ctl({"--folder", folder.path().string(), "show"}).err.empty());
 }
 
 }  // namespace

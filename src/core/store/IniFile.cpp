@@ -194,21 +194,40 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes) {
     return document;
 }
 
-Result<IniDocument> IniDocument::Read(const std::filesystem::path& path) {
+namespace {
+
+// The bytes of an ini file; a missing file has none.
+Result<std::vector<std::uint8_t>> ReadIniBytes(const std::filesystem::path& path) {
+    using Bytes = Result<std::vector<std::uint8_t>>;
     if (path.empty()) {
-        return Result<IniDocument>::Error("no ini file name given", EINVAL);
+        return Bytes::Error("no ini file name given", EINVAL);
     }
-    const Result<std::vector<std::uint8_t>> bytes = ReadFileBytes(path, kMaxIniFileSize + 1);
+    Bytes bytes = ReadFileBytes(path, kMaxIniFileSize + 1);
     if (!bytes) {
-        return bytes.code() == ENOENT ? Result<IniDocument>(IniDocument()) : bytes.failure();
+        return bytes.code() == ENOENT ? Bytes(std::vector<std::uint8_t>()) : bytes;
     }
     if (bytes->size() > kMaxIniFileSize) {
-        return Result<IniDocument>::Error(path.string() + " is larger than " +
-                                              std::to_string(kMaxIniFileSize / (1024 * 1024)) +
-                                              " MiB and is not read",
-                                          EFBIG);
+        return Bytes::Error(path.string() + " is larger than " +
+                                std::to_string(kMaxIniFileSize / (1024 * 1024)) +
+                                " MiB and is not read",
+                            EFBIG);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+Result<IniDocument> IniDocument::Read(const std::filesystem::path& path) {
+    const Result<std::vector<std::uint8_t>> bytes = ReadIniBytes(path);
+    if (!bytes) {
+        return bytes.failure();
     }
     return Parse(*bytes);
+}
+
+Status CheckIniFile(const std::filesystem::path& path) {
+    const Result<std::vector<std::uint8_t>> bytes = ReadIniBytes(path);
+    return bytes ? Status::Ok() : Status(bytes.failure());
 }
 
 IniDocument IniDocument::Load(const std::filesystem::path& path) {

@@ -152,6 +152,10 @@ std::string ReadIniString(const std::filesystem::path& path, std::string_view se
 std::string IniString(const IniDocument& document, std::string_view section, std::string_view key,
                       std::string_view fallback = {}, std::size_t capacity = 1024);
 
+// What IniDocument::Read says of the file, without parsing it: for a warning that a file the
+// program is about to read as empty is there but refused.
+Status CheckIniFile(const std::filesystem::path& path);
+
 // The one way to change an ini file: reads it as IniDocument::Read does, runs `edit` on the
 // document and, when the edit succeeded and changed it, writes it back in one atomic write.
 // A file that cannot be read fails the call and is left alone, so that it is never replaced
