@@ -241,9 +241,10 @@ void ShowConfigurationJson(const SharedState& state, std::ostream& out) {
         << ",\"lines\":" << pointer.wheelScrollLines << "}"
         << ",\"precision\":" << JsonBool(pointer.enhancePrecision);
     out << ",\"buttons\":[";
+    const IniDocument macroStore = IniDocument::Load(state.paths.macroStore);
     for (int caption = 1; caption <= block::kButtonCount; ++caption) {
         const int index = ButtonIndexOfCaption(caption);
-        const std::string function = FunctionLabelOf(*english, index);
+        const std::string function = FunctionLabelOf(*english, index, macroStore);
         out << (caption == 1 ? "" : ",") << "{\"button\":" << caption << ",\"index\":" << index
             << ",\"function\":" << (function.empty() ? "null" : Json(function))
             << ",\"category\":" << int{b.button(ButtonField::Category, index)}
