@@ -96,6 +96,12 @@ MouseState DecodeMouseState(const std::vector<WireEvent>& events) {
         if (e.kind == WireEvent::Kind::GetFeature) {
             continue;
         }
+        const std::size_t frame =
+            e.kind == WireEvent::Kind::Output ? kOutputFrameSize : kFeatureFrameSize;
+        if (e.bytes.size() < frame) {
+            ++state.shortReports;
+            continue;
+        }
         if (e.kind == WireEvent::Kind::Output) {
             if (!transfer) {
                 ++state.strayOutputs;

@@ -27,13 +27,16 @@ struct MouseState {
     int factoryResets = 0;                                       // command 0x0B 0x02
     int badChecksums = 0;  // feature reports whose checksum is wrong
     int strayOutputs = 0;  // output reports no header announced
+    int shortReports = 0;  // reports shorter than their frame (9 or 33 bytes), not decoded
 
     // The gun macro stream: blocks 6, 7, ... laid end to end.
     std::vector<std::uint8_t> gunStream() const;
 };
 
 // Replays the reports in order. A header announces a transfer; the payload reports that follow
-// it fill the transfer's bytes.
+// it fill the transfer's bytes. A feature report is decoded only when it holds the whole 9-byte
+// frame and an output report only when it holds the whole 33 bytes; a shorter one is counted in
+// `shortReports` and changes nothing else.
 MouseState DecodeMouseState(const std::vector<WireEvent>& events);
 
 }  // namespace gx508
