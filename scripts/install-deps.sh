@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick python3
     fonts-liberation2 fonts-wqy-microhei
+    clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
