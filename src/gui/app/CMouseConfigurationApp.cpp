@@ -75,7 +75,8 @@ void CMouseConfigurationApp::startMainWindow() {
         });
     }
     m_window = std::make_unique<CMouseConfigurationDlg>(*m_state, *m_session, *m_tray, *m_skin);
-    connect(m_window.get(), &CMouseConfigurationDlg::exitRequested, qApp, &QApplication::quit);
+    connect(m_window.get(), &CMouseConfigurationDlg::exitRequested, this,
+            &CMouseConfigurationApp::shutdown);
 
     if (m_mode == DeviceMode::Virtual) {
         m_commands = std::make_unique<VirtualMouseConsole>(*m_virtualMouse, STDIN_FILENO);
@@ -91,6 +92,14 @@ void CMouseConfigurationApp::startMainWindow() {
                 &MouseSession::deviceRemoved);
     }
     m_window->show();
+}
+
+// The event loop ends without asking the windows to close: the main window would refuse and hide
+// instead. The window and the device link then go with this object.
+void CMouseConfigurationApp::shutdown() {
+    m_tray->removeIcon();
+    m_window->hide();
+    QCoreApplication::exit(0);
 }
 
 }  // namespace gx508

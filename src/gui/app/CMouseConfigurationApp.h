@@ -45,6 +45,9 @@ class CMouseConfigurationApp : public QObject {
 
   private:
     void startMainWindow();
+    // The icon menu's "Exit" or the updater's start: ends the program whatever the window's
+    // state.
+    void shutdown();
 
     DeviceMode m_mode;
     DebugLog m_log;
