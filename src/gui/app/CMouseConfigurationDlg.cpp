@@ -188,6 +188,7 @@ void CMouseConfigurationDlg::connectSession() {
             &CMouseConfigurationDlg::warnInaccessible);
     connect(&m_tray, &TrayNotifier::restoreRequested, this,
             &CMouseConfigurationDlg::restoreFromTray);
+    connect(&m_tray, &TrayNotifier::menuOpening, this, &CMouseConfigurationDlg::bringToFront);
     connect(&m_tray, &TrayNotifier::exitRequested, this, &CMouseConfigurationDlg::onExitRequested);
 }
 
@@ -252,6 +253,13 @@ void CMouseConfigurationDlg::hideToTray() {
     }
 }
 
+// Raising only: taking the activation as well would close the popup menu that is opening.
+void CMouseConfigurationDlg::bringToFront() {
+    if (isVisible() && !isMinimized()) {
+        raise();
+    }
+}
+
 void CMouseConfigurationDlg::onApply() {
     m_mouseView->ClearHighlight();
     if (m_session.connected()) {
@@ -294,8 +302,7 @@ void CMouseConfigurationDlg::onDefaultsRestored() {
 
 void CMouseConfigurationDlg::onHelp() {
     m_mouseView->ClearHighlight();
-    raise();
-    activateWindow();
+    bringToFront();
     m_helpMenu->popup(QCursor::pos());
 }
 

@@ -75,6 +75,10 @@ class CMouseConfigurationDlg : public QWidget {
     // Hides to the notification area, or minimises where the desktop has none.
     void hideToTray();
 
+    // Raises the window above the others when it is in view; a hidden or minimised window stays
+    // as it is.
+    void bringToFront();
+
   signals:
     // The icon menu's "Exit" (delayed until a running device sequence has ended).
     void exitRequested();

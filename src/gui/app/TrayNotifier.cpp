@@ -19,6 +19,7 @@ TrayNotifier::TrayNotifier(const QIcon& icon, const QString& tip, const QString&
     m_menu->setItemWidth(kMenuItemWidth);
     m_menu->appendItem(kExitCommand, exitText);
     m_icon.setContextMenu(m_menu.get());
+    connect(m_menu.get(), &QMenu::aboutToShow, this, &TrayNotifier::menuOpening);
     connect(m_menu.get(), &CExMenu::commandChosen, this, [this](int command) {
         if (command == kExitCommand) {
             emit exitRequested();

@@ -51,6 +51,8 @@ class TrayNotifier : public QObject {
   signals:
     // A double-click on the icon (or the single activation of desktops that have no other).
     void restoreRequested();
+    // The icon's menu is about to open (a right click on the icon).
+    void menuOpening();
     void exitRequested();
 
   private:
