@@ -4,10 +4,11 @@
 Starts Xvfb, runs gx508 --virtual-mouse from a private copy of the program folder, drives it with
 real input (xdotool) and its command input, and checks what it draws, shows and prints: the
 splash then the window at its background's size, the apply sequence of the Apply button, the
-balloons of notices and of unplugging, the single instance, swallowed keys and Cancel, and
-changes made on the settings panel's pages reaching the mouse and the settings file. Saves
-screenshots of the window (both views, both sections open, English and simplified Chinese) and of
-the settings panel with its pages open (English and German).
+balloons of notices and of unplugging, the single instance, swallowed keys and Cancel, changes
+made on the settings panel's pages reaching the mouse and the settings file, and the German labels
+of the bottom buttons drawn whole. Saves screenshots of the window (both views, both sections
+open, English and simplified Chinese), of the settings panel with its pages open (English and
+German) and of the German bottom buttons.
 """
 
 import argparse
@@ -23,6 +24,14 @@ import time
 import unittest
 
 WAIT = 60.0  # generous limit for anything to happen on a loaded machine
+
+# The command buttons along the bottom (left, top, width, height) and their looks.
+BOTTOM_BUTTONS = {
+    "profile": ((18, 604, 72, 30), "button-config-normal.png"),
+    "reset": ((798, 604, 57, 30), "button-cancel-normal.png"),
+    "cancel": ((860, 604, 57, 30), "button-cancel-normal.png"),
+    "apply": ((923, 604, 57, 30), "button-cancel-normal.png"),
+}
 
 # Client coordinates of the main window's controls (centres).
 APPLY = (951, 619)
@@ -203,6 +212,34 @@ class Program:
         for stream in (self.process.stdin, self.process.stdout, self.process.stderr):
             stream.close()
         shutil.rmtree(self.folder, ignore_errors=True)
+
+
+def skin_pixels(path, size):
+    """The top-left `size` of a skin image as opaque 8-bit RGB, as a button shows its look."""
+    return subprocess.run(["convert", path, "-alpha", "off", "-crop", "%dx%d+0+0" % size,
+                           "+repage", "-depth", "8", "rgb:-"], check=True,
+                          stdout=subprocess.PIPE, timeout=WAIT).stdout
+
+
+def last_glyph_height(shown, look, width):
+    """How many rows the rightmost mark of the text over a button's look spans (0: no text).
+
+    Text is whatever differs from the look; marks are runs of columns holding text. A cut label
+    ends in an ellipsis, whose dots span a row or two; a letter spans several."""
+    def ink(x, y):
+        at = (y * width + x) * 3
+        return max(abs(shown[at + i] - look[at + i]) for i in range(3)) > 60
+    height = len(shown) // (3 * width)
+    columns = [x for x in range(width) if any(ink(x, y) for y in range(height))]
+    if not columns:
+        return 0
+    last = [columns[-1]]
+    for x in reversed(columns[:-1]):
+        if x != last[-1] - 1:
+            break
+        last.append(x)
+    rows = [y for y in range(height) if any(ink(x, y) for x in last)]
+    return rows[-1] - rows[0] + 1
 
 
 def dpi_text(index):
@@ -390,6 +427,20 @@ class DesktopProgramTest(unittest.TestCase):
 
     def test_screenshots_in_simplified_chinese(self):
         self.screenshots("CHS")
+
+    def test_bottom_buttons_in_german_show_whole_words(self):
+        program = self.start("DE")
+        window = wait_for(program.main_window, "the main window")
+        run("xdotool", "mousemove", "--sync", str(window[1] + window[3] + 20), "0",
+            env=program.env)
+        program.settled((0, 600, window[3], 38))
+        program.grab(os.path.join(ARGS.artifacts, "buttons-de.png"), (0, 600, window[3], 38))
+        for name, (rect, look) in BOTTOM_BUTTONS.items():
+            with self.subTest(name):
+                shown = program.pixels(rect)
+                skin = skin_pixels(os.path.join(program.folder, "Skins", look), rect[2:])
+                self.assertGreaterEqual(last_glyph_height(shown, skin, rect[2]), 4,
+                                        "the label ends in a letter, not in an ellipsis")
 
     def screenshots(self, language):
         """Both views with the button list and the axis panel open, a label highlighted."""

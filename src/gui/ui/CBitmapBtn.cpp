@@ -18,6 +18,11 @@ namespace {
 constexpr int kTextLeftMargin = 4;
 constexpr int kTextRightMargin = 5;
 
+// A height below one pixel asks for the default.
+int effectiveFontHeight(int pixels) {
+    return pixels >= 1 ? pixels : CBitmapBtn::kDefaultFontHeight;
+}
+
 QPixmap opaqueCopy(const QPixmap& image, const QRect& source) {
     if (image.isNull() || source.isEmpty()) {
         return {};
@@ -160,12 +165,33 @@ void CBitmapBtn::paintEvent(QPaintEvent*) {
     }
 }
 
+QRect CBitmapBtn::textArea() const {
+    const bool indented = m_alignment == ButtonTextAlignment::Left && m_indent >= 1;
+    return rect().adjusted(kTextLeftMargin + (indented ? m_indent : 0), 0, -kTextRightMargin, 0);
+}
+
+CBitmapBtn::Line CBitmapBtn::singleLine() const {
+    const int width = textArea().width();
+    auto fits = [&](const QFont& font) {
+        return QFontMetrics(font).elidedText(text(), Qt::ElideRight, width) == text();
+    };
+    if (fits(m_font)) {
+        return {m_font, text()};
+    }
+    for (int height = effectiveFontHeight(m_fontHeight) - 1; height >= kMinimumFittedFontHeight;
+         --height) {
+        QFont smaller = fontOfHeight(height);
+        if (fits(smaller)) {
+            return {smaller, text()};
+        }
+    }
+    return {m_font, QFontMetrics(m_font).elidedText(text(), Qt::ElideRight, width)};
+}
+
 void CBitmapBtn::drawText(QPainter& painter) const {
     painter.setFont(m_font);
     painter.setPen(currentTextColor());
-    const bool indented = m_alignment == ButtonTextAlignment::Left && m_indent >= 1;
-    const QRect area =
-        rect().adjusted(kTextLeftMargin + (indented ? m_indent : 0), 0, -kTextRightMargin, 0);
+    const QRect area = textArea();
 
     switch (m_alignment) {
         case ButtonTextAlignment::Centre:
@@ -181,9 +207,9 @@ void CBitmapBtn::drawText(QPainter& painter) const {
                     text());
                 return;
             }
-            const QString line =
-                QFontMetrics(m_font).elidedText(text(), Qt::ElideRight, area.width());
-            painter.drawText(area, horizontal | Qt::AlignVCenter | Qt::TextSingleLine, line);
+            const Line line = singleLine();
+            painter.setFont(line.font);
+            painter.drawText(area, horizontal | Qt::AlignVCenter | Qt::TextSingleLine, line.text);
             return;
         }
     }
@@ -247,9 +273,12 @@ void CBitmapBtn::setHover(bool hover) {
     }
 }
 
+QFont CBitmapBtn::fontOfHeight(int pixels) const {
+    return mappedFont(m_fontFace.isEmpty() ? QStringLiteral("Arial") : m_fontFace, pixels);
+}
+
 void CBitmapBtn::updateFont() {
-    m_font = mappedFont(m_fontFace.isEmpty() ? QStringLiteral("Arial") : m_fontFace,
-                        m_fontHeight >= 1 ? m_fontHeight : kDefaultFontHeight);
+    m_font = fontOfHeight(effectiveFontHeight(m_fontHeight));
     update();
 }
 

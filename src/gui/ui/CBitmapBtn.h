@@ -21,6 +21,8 @@ class CBitmapBtn : public QAbstractButton {
 
   public:
     static constexpr int kDefaultFontHeight = 14;
+    // A single line that is too wide is drawn smaller, but never below this height.
+    static constexpr int kMinimumFittedFontHeight = 8;
     static constexpr QColor kDefaultTextColor{253, 253, 253};
 
     explicit CBitmapBtn(QWidget* parent = nullptr);
@@ -63,6 +65,16 @@ class CBitmapBtn : public QAbstractButton {
 
     bool isHovered() const { return m_hover; }
 
+    // A single line of text as it is drawn.
+    struct Line {
+        QFont font;
+        QString text;
+    };
+    // The whole text in the button's font when it fits the text area; else the whole text in the
+    // largest smaller height, down to kMinimumFittedFontHeight, that fits; else the text cut with
+    // an ellipsis in the button's font.
+    Line singleLine() const;
+
     QSize sizeHint() const override;
 
   signals:
@@ -83,8 +95,10 @@ class CBitmapBtn : public QAbstractButton {
 
     Look currentLook() const;
     QColor currentTextColor() const;
+    QRect textArea() const;
     void drawText(QPainter& painter) const;
     void setHover(bool hover);
+    QFont fontOfHeight(int pixels) const;
     void updateFont();
 
     QPixmap m_normal;

@@ -68,6 +68,8 @@ class CBitmapBtnTest : public QObject {
     void singleLineTextIsPlacedInsideTheMargins_data();
     void singleLineTextIsPlacedInsideTheMargins();
     void longTextIsElidedOnOneLineOrWrapped();
+    void tooWideLineShrinksBeforeItIsElided_data();
+    void tooWideLineShrinksBeforeItIsElided();
     void otherAlignmentsDrawOneUnclippedRightAlignedLine();
     void ampersandsShowOnOneLineAndUnderlineWhenWrapped();
     void clickAndReleaseNotifications();
@@ -246,6 +248,67 @@ void CBitmapBtnTest::longTextIsElidedOnOneLineOrWrapped() {
     // Right-aligned text never wraps.
     f.button->setTextAlignment(ButtonTextAlignment::Right);
     QCOMPARE(inkBounds(rendered(*f.button), kNormalLook).height(), line.height());
+}
+
+enum class Fit { AsItIs, Smaller, Elided };
+
+void CBitmapBtnTest::tooWideLineShrinksBeforeItIsElided_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Fit>("fit");
+
+    // A 57-pixel button with 13-pixel text has a 48-pixel text area.
+    QTest::newRow("fits") << QStringLiteral("Apply") << Fit::AsItIs;
+    QTest::newRow("a little too wide") << QStringLiteral("Abbrechen") << Fit::Smaller;
+    QTest::newRow("much too wide") << QStringLiteral("Zurücksetzen") << Fit::Smaller;
+    QTest::newRow("too wide at any legible size")
+        << QStringLiteral("Auf Werkseinstellungen zurücksetzen") << Fit::Elided;
+}
+
+void CBitmapBtnTest::tooWideLineShrinksBeforeItIsElided() {
+    QFETCH(QString, text);
+    QFETCH(Fit, fit);
+
+    Fixture f({57, 30});
+    f.button->setFontHeight(13);
+    f.button->setTextAlignment(ButtonTextAlignment::Centre);
+    f.button->setText(text);
+    const QFont own = mappedFont(QStringLiteral("Arial"), 13);
+    auto fits = [&](const QFont& font) {
+        return QFontMetricsF(font).horizontalAdvance(text) <= 48.0;
+    };
+    const CBitmapBtn::Line line = f.button->singleLine();
+
+    switch (fit) {
+        case Fit::AsItIs:
+            QVERIFY(fits(own));
+            QCOMPARE(line.font.pixelSize(), own.pixelSize());
+            QCOMPARE(line.text, text);
+            break;
+        case Fit::Smaller:
+            QVERIFY(!fits(own));
+            QCOMPARE(line.text, text);
+            QVERIFY(line.font.pixelSize() < own.pixelSize());
+            // The largest height that fits, and none below the legible minimum.
+            for (int height = CBitmapBtn::kMinimumFittedFontHeight; height <= 13; ++height) {
+                const QFont candidate = mappedFont(QStringLiteral("Arial"), height);
+                QCOMPARE(fits(candidate), candidate.pixelSize() <= line.font.pixelSize());
+            }
+            break;
+        case Fit::Elided:
+            QVERIFY(
+                !fits(mappedFont(QStringLiteral("Arial"), CBitmapBtn::kMinimumFittedFontHeight)));
+            QCOMPARE(line.font.pixelSize(), own.pixelSize());
+            QVERIFY(line.text.endsWith(QChar(0x2026)));
+            QVERIFY(text.startsWith(line.text.chopped(1)));
+            break;
+    }
+
+    // What is drawn is that line, centred in the text area.
+    const QRect ink = inkBounds(rendered(*f.button), kNormalLook);
+    const int advance = QFontMetrics(line.font).horizontalAdvance(line.text);
+    QVERIFY2(ink.left() >= 4 && ink.right() < 52, qPrintable(QString::number(ink.right())));
+    QVERIFY2(ink.width() <= advance + 1 && ink.width() >= advance - 4,
+             qPrintable(QStringLiteral("%1 %2").arg(ink.width()).arg(advance)));
 }
 
 void CBitmapBtnTest::otherAlignmentsDrawOneUnclippedRightAlignedLine() {
