@@ -38,7 +38,19 @@ static_assert(FollowsIdOrder(kTexts), "rows must follow the order of MainWindowT
 }  // namespace
 
 std::string_view MainWindowTextOf(MainWindowText text, Language language) {
-    return TextIn(kTexts[static_cast<std::size_t>(text)].texts, language);
+    const TextRow& row = kTexts[static_cast<std::size_t>(text)].texts;
+    switch (text) {
+        case MainWindowText::Info:
+        case MainWindowText::Warning:
+        case MainWindowText::Version:
+            return row.en;
+        case MainWindowText::ApplyFailed:
+        case MainWindowText::MouseInaccessible:
+            return TextIn(row, language == Language::None ? Language::En : language);
+        case MainWindowText::Ok:
+            break;
+    }
+    return TextIn(row, language);
 }
 
 }  // namespace gx508

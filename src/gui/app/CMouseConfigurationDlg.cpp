@@ -279,14 +279,18 @@ void CMouseConfigurationDlg::onCancel() {
 void CMouseConfigurationDlg::onReset() {
     const Language language = m_state.texts.language();
     QMessageBox question(QMessageBox::NoIcon, qText(m_state.texts[Text::Attention]),
-                         qText(m_state.texts[Text::ResetToFactoryDefault]), QMessageBox::NoButton,
-                         this);
-    QPushButton* ok = question.addButton(qText(MainWindowTextOf(MainWindowText::Ok, language)),
-                                         QMessageBox::AcceptRole);
-    question.addButton(qText(m_state.texts[Text::Cancel]), QMessageBox::RejectRole);
-    question.setDefaultButton(ok);
-    question.exec();
-    if (question.clickedButton() != ok) {
+                         qText(m_state.texts[Text::ResetToFactoryDefault]),
+                         QMessageBox::Ok | QMessageBox::Cancel, this);
+    // The platform's own button texts stay where the language has none.
+    auto name = [&](QMessageBox::StandardButton button, std::string_view text) {
+        if (!text.empty()) {
+            question.button(button)->setText(qText(text));
+        }
+    };
+    name(QMessageBox::Ok, MainWindowTextOf(MainWindowText::Ok, language));
+    name(QMessageBox::Cancel, m_state.texts[Text::Cancel]);
+    question.setDefaultButton(QMessageBox::Ok);
+    if (question.exec() != QMessageBox::Ok) {
         return;
     }
     m_mouseView->ClearHighlight();

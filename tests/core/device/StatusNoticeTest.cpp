@@ -44,6 +44,10 @@ TEST(StatusNoticeTest, BalloonForEveryKindAndValue) {
         {14, 9, "CHS", Balloon{"Info", "系统检测到游戏鼠标GX508。", 100}},
         {15, 0, "EN", Balloon{"Warning", "The system did not detect GX508 gaming mouse!", 100}},
         {15, 0, "CHS", Balloon{"Warning", "系统没有检测到游戏鼠标GX508！", 100}},
+        // An unknown code leaves the table's texts empty; the titles stay.
+        {2, 3, "chs", info("1600")},
+        {14, 0, "chs", Balloon{"Info", "", 100}},
+        {15, 0, "chs", Balloon{"Warning", "", 100}},
         {0, 1, "EN", std::nullopt},
         {4, 1, "EN", std::nullopt},
         {255, 255, "EN", std::nullopt},

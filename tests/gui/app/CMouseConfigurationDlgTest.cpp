@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -58,15 +59,30 @@ class GatedPacer final : public Pacer {
     bool m_open = true;
 };
 
+// Rewrites the language code of a settings ini (other files have none).
+void SetLanguage(const std::filesystem::path& file, const std::string& language) {
+    QFile ini(QString::fromStdString(file.string()));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QByteArray text = ini.readAll();
+    ini.close();
+    text.replace("Lan=EN", QByteArray("Lan=") + language.c_str());
+    QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write(text);
+}
+
 // The program on a virtual mouse in a fresh copy of the base files, with a notification area as
 // chosen and every balloon recorded.
 struct Program {
     explicit Program(bool plugged = true, bool trayAvailable = false,
-                     const QString& skins = QStringLiteral(GX508_PROGRAM_DIR "/Skins"))
+                     const QString& skins = QStringLiteral(GX508_PROGRAM_DIR "/Skins"),
+                     const std::string& language = "EN")
         : skin(skins) {
         for (const char* name : kBaseFiles) {
             std::filesystem::copy_file(std::filesystem::path(GX508_PROGRAM_DIR) / name,
                                        folder / name);
+            if (language != "EN") {
+                SetLanguage(folder / name, language);
+            }
         }
         if (!plugged) {
             mouse.unplug();
@@ -98,6 +114,20 @@ struct Program {
     std::unique_ptr<TrayNotifier> tray;
     std::unique_ptr<CMouseConfigurationDlg> window;
 };
+
+// The texts of the next modal message box's accepting and rejecting buttons, read as soon as it
+// shows; the box is then rejected.
+void ReadNextMessageBoxButtons(QString& accept, QString& reject) {
+    QTimer::singleShot(0, [&accept, &reject] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            QString& text = box->buttonRole(button) == QMessageBox::AcceptRole ? accept : reject;
+            text = button->text().remove(QLatin1Char('&'));
+        }
+        box->reject();
+    });
+}
 
 // Presses a button of the next modal message box as soon as it shows.
 void AnswerNextMessageBox(bool ok) {
@@ -146,6 +176,8 @@ class CMouseConfigurationDlgTest : public QObject {
     void withoutNotificationAreaHidingMinimises();
     void helpMenuOffersThePageTheUpdaterAndTheVersion();
     void failuresReachTheUser();
+    void fixedTextsShowWhateverTheLanguageCode_data();
+    void fixedTextsShowWhateverTheLanguageCode();
 };
 
 void CMouseConfigurationDlgTest::startsClosedAndSizedToItsBackground() {
@@ -494,6 +526,52 @@ void CMouseConfigurationDlgTest::failuresReachTheUser() {
     QVERIFY(box->text().contains(QStringLiteral("70-gx508.rules")));
     box->close();
     QVERIFY(!p.window->isVisible());
+}
+
+void CMouseConfigurationDlgTest::fixedTextsShowWhateverTheLanguageCode_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("ok");      // empty: the platform's text, whatever it is
+    QTest::addColumn<QString>("cancel");  // likewise
+
+    QTest::newRow("English") << QStringLiteral("EN") << QStringLiteral("OK")
+                             << QStringLiteral("Cancel");
+    QTest::newRow("German") << QStringLiteral("DE") << QStringLiteral("OK")
+                            << QStringLiteral("Abbrechen");
+    QTest::newRow("unknown code") << QStringLiteral("chs") << QString() << QString();
+}
+
+void CMouseConfigurationDlgTest::fixedTextsShowWhateverTheLanguageCode() {
+    QFETCH(QString, code);
+    QFETCH(QString, ok);
+    QFETCH(QString, cancel);
+
+    Program p(true, false, QStringLiteral(GX508_PROGRAM_DIR "/Skins"), code.toStdString());
+    QCOMPARE(QString::fromStdString(p.state.languageCode), code);
+    p.window->show();
+
+    QTest::mouseClick(p.window->helpButton(), Qt::LeftButton);
+    CExMenu* menu = p.window->helpMenu();
+    QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 30000);
+    QCOMPARE(menu->itemText(menu->actions().at(2)), QStringLiteral("Version:1.3"));
+    menu->close();
+
+    QString accept;
+    QString reject;
+    ReadNextMessageBoxButtons(accept, reject);
+    QTest::mouseClick(p.window->resetButton(), Qt::LeftButton);
+    QVERIFY(!p.session->busy());
+    QVERIFY(!accept.isEmpty() && !reject.isEmpty() && accept != reject);
+    if (!ok.isEmpty()) {
+        QCOMPARE(accept, ok);
+        QCOMPARE(reject, cancel);
+    }
+
+    p.mouse.sendNotice(9, 2);
+    QTRY_VERIFY_WITH_TIMEOUT(!p.balloons.empty(), 30000);
+    QCOMPARE(p.balloons.back().title, "Info");
+    p.mouse.unplug();
+    p.session->deviceRemoved();
+    QCOMPARE(p.balloons.back().title, "Warning");
 }
 
 }  // namespace gx508
