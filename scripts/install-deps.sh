@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libhidapi-dev libudev-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth xdotool x11-utils imagemagick python3
+    xvfb xauth xdotool x11-utils imagemagick python3 openbox trayer
     fonts-liberation2 fonts-wqy-microhei
     clang libclang-rt-14-dev
 )

@@ -98,7 +98,8 @@ class Display:
 class Program:
     """gx508 --virtual-mouse in its own copy of the program folder, its output collected."""
 
-    def __init__(self, display, runtime_dir, language="EN"):
+    def __init__(self, display, runtime_dir, language="EN", prepare=None):
+        """`prepare`, when given, is called with the program folder before the program starts."""
         source = os.path.dirname(os.path.abspath(ARGS.program))
         self.folder = tempfile.mkdtemp(prefix="gx508-e2e-")
         shutil.copytree(os.path.join(source, "Skins"), os.path.join(self.folder, "Skins"))
@@ -114,9 +115,13 @@ class Program:
                     f.write(text.replace("Lan=EN", "Lan=" + language))
         self.binary = os.path.join(self.folder, "gx508")
         shutil.copy(ARGS.program, self.binary)
+        if prepare:
+            prepare(self.folder)
         self.env = dict(os.environ, DISPLAY=display.name, XDG_RUNTIME_DIR=runtime_dir,
                         QT_QPA_PLATFORM="xcb")
-        self.env.pop("WAYLAND_DISPLAY", None)
+        # Only the X server under test decides whether there is a notification area.
+        for name in ("WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
+            self.env.pop(name, None)
         self.started = time.monotonic()
         self.process = subprocess.Popen([self.binary, "--virtual-mouse"], env=self.env,
                                         stdin=subprocess.PIPE, stdout=subprocess.PIPE,
