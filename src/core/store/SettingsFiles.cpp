@@ -51,6 +51,8 @@ void ReadSettingsFile(SharedState& state, const char* missingLine) {
                     "\nRead Size is: " + std::to_string(got));
 }
 
+}  // namespace
+
 void ReadSettingsIniDocument(SharedState& state, const IniDocument& doc) {
     const std::string& section = state.texts.labelSection();
     for (int k = 0; k < kLabelCount + 2; ++k) {
@@ -76,8 +78,6 @@ void ReadSettingsIniDocument(SharedState& state, const IniDocument& doc) {
         }
     }
 }
-
-}  // namespace
 
 fs::path ProfileSettingsFile(const SharedState& state, int profile) {
     return state.paths.folder / ("config" + std::to_string(profile) + ".bin");
@@ -122,11 +122,15 @@ void LoadProfile(SharedState& state, int profile) {
 Status SaveProfileSettings(SharedState& state) {
     state.paths.settingsFile = ProfileSettingsFile(state, state.currentProfile);
     state.paths.settingsIni = ProfileSettingsIni(state, state.currentProfile);
+    return WriteSettingsFile(state, state.paths.settingsFile);
+}
+
+Status WriteSettingsFile(const SharedState& state, const fs::path& path) {
     std::vector<std::uint8_t> image;
     image.reserve(kSettingsFileSize);
     image.push_back(1);
     image.insert(image.end(), state.block.bytes().begin(), state.block.bytes().end());
-    Status written = WriteFileAtomically(state.paths.settingsFile, image);
+    Status written = WriteFileAtomically(path, image);
     if (!written) {
         state.log.Write("Error Code is: " + std::to_string(written.code()) + " \n");
         return written;
@@ -140,7 +144,7 @@ void ReadSettingsIni(SharedState& state, const std::optional<fs::path>& ini) {
     ReadSettingsIniDocument(state, IniDocument::Load(ini ? *ini : state.paths.settingsIni));
 }
 
-Status WriteSettingsIniItems(SharedState& state, const std::optional<fs::path>& ini) {
+Status WriteSettingsIniItems(const SharedState& state, const std::optional<fs::path>& ini) {
     const fs::path& path = ini ? *ini : state.paths.settingsIni;
     const std::string& section = state.texts.labelSection();
     const Status result = EditIniFile(path, [&](IniDocument& doc) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/Status.h"
+#include "core/store/IniFile.h"
 #include "core/store/SharedState.h"
 
 namespace gx508 {
@@ -27,16 +28,22 @@ void LoadProfile(SharedState& state, int profile);
 // logged with the system's error code and returned; the previous file stays whole.
 Status SaveProfileSettings(SharedState& state);
 
+// Writes a settings file of the block to `path` (atomically), with the logs of
+// SaveProfileSettings, without choosing it as the current settings file.
+Status WriteSettingsFile(const SharedState& state, const std::filesystem::path& path);
+
 // Reads the labels, the unused [Skins] and [Point] values and the gun names from the settings
 // ini (default: the current one). Missing keys read as empty texts.
 void ReadSettingsIni(SharedState& state,
                      const std::optional<std::filesystem::path>& ini = std::nullopt);
+// The same from a settings ini already read.
+void ReadSettingsIniDocument(SharedState& state, const IniDocument& doc);
 
 // Writes the twelve labels under the current language's label section and the four gun names
 // under every "Key0".."Key11" section, in one atomic write of the settings ini (default: the
 // current one). With no language selected there is no label section and only the gun names
 // are written.
-Status WriteSettingsIniItems(SharedState& state,
+Status WriteSettingsIniItems(const SharedState& state,
                              const std::optional<std::filesystem::path>& ini = std::nullopt);
 
 // What the program does at start, before any window: reset the slot fields, load the current
