@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/DeviceCommands.h"
+#include "cli/ProfileCommand.h"
 #include "cli/ShowCommand.h"
 #include "core/device/VirtualMouse.h"
 #include "core/perf/SettingChange.h"
@@ -35,7 +36,12 @@ constexpr const char* kUsage =
     "      sensitivity X Y          1..11 each\n"
     "      pointer-speed N | double-click N   1..11\n"
     "      wheel N|page             lines per notch 1..100, or one screen per notch\n"
-    "      precision on|off         enhanced pointer precision\n";
+    "      precision on|off         enhanced pointer precision\n"
+    "  profile list | select N | new NAME | rename N NAME | delete N | copy N\n"
+    "  profile export N FILE | import FILE\n"
+    "                              the profile manager's commands: positions 0 and 1 are fixed,\n"
+    "                              at most six profiles; FILE is the settings file of an exported\n"
+    "                              pair, its ini goes beside it\n";
 
 struct CommandLine {
     std::optional<std::string> folder;
@@ -44,6 +50,7 @@ struct CommandLine {
     bool trace = false;
     bool json = false;
     std::vector<std::string> setting;  // the words after `set`
+    std::vector<std::string> profile;  // the words after `profile`
 };
 
 int UsageError(CtlContext& context, const std::string& problem) {
@@ -60,6 +67,9 @@ std::optional<int> Parse(std::span<const std::string> args, CtlContext& context,
         if (haveCommand && line.command == "set") {
             // A setting's values may start with '-' or '#'; they are the setting's to judge.
             line.setting.push_back(arg);
+        } else if (haveCommand && line.command == "profile") {
+            // Profile names and file names are the profile command's to judge.
+            line.profile.push_back(arg);
         } else if (arg == "--folder") {
             if (k + 1 >= args.size()) {
                 return UsageError(context, "--folder needs a folder");
@@ -87,7 +97,8 @@ std::optional<int> Parse(std::span<const std::string> args, CtlContext& context,
     if (!haveCommand) {
         return UsageError(context, "no command given");
     }
-    for (const char* known : {"find", "apply", "restore-defaults", "show", "watch", "set"}) {
+    for (const char* known :
+         {"find", "apply", "restore-defaults", "show", "watch", "set", "profile"}) {
         if (line.command == known) {
             return std::nullopt;
         }
@@ -162,6 +173,9 @@ int RunCtl(std::span<const std::string> args, CtlContext& context) {
     }
     if (line.command == "set") {
         return SetCommand(*state, line.setting, context);
+    }
+    if (line.command == "profile") {
+        return ProfileCommand(*state, line.profile, context.out, context.err);
     }
     std::unique_ptr<HidBackend> backend =
         line.useVirtual ? std::make_unique<VirtualMouse>() : context.realBackend();
