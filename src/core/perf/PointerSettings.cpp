@@ -1,15 +1,25 @@
 #include "core/perf/PointerSettings.h"
 
+#include <algorithm>
+#include <cstddef>
+
+#include "core/perf/PerfValues.h"
+
 namespace gx508 {
 
 PointerValues PointerValuesOf(const SettingsBlock& block) {
+    // A damaged file may hold any byte: each value is first brought into its range, so the
+    // desktop never gets a speed, line count or double-click time the pages cannot set.
+    const auto stored = [&block](std::size_t offset, int lowest, int highest) {
+        return std::clamp(static_cast<int>(block.byte(offset)), lowest, highest);
+    };
     PointerValues v;
     v.enhancePrecision = block.byte(block::kEnhancePrecision) == 1;
-    const int speed = block.byte(block::kPointerSpeed);
+    const int speed = stored(block::kPointerSpeed, kMinSpeed, kMaxSpeed);
     v.pointerSpeed = speed == 1 ? 1 : 2 * speed - 2;
     v.wheelScrollsPage = block.byte(block::kWheelScrollsScreen) != 0;
-    v.wheelScrollLines = block.byte(block::kWheelScrollLines);
-    v.doubleClickMs = 970 - 70 * block.byte(block::kDoubleClickSpeed);
+    v.wheelScrollLines = stored(block::kWheelScrollLines, kMinWheelLines, kMaxWheelLines);
+    v.doubleClickMs = 970 - 70 * stored(block::kDoubleClickSpeed, kMinSpeed, kMaxSpeed);
     return v;
 }
 

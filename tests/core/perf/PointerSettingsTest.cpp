@@ -35,6 +35,26 @@ TEST(PointerSettingsTest, TheFourValuesAreWrittenInOrder) {
     EXPECT_EQ(v.doubleClickMs, 200);
 }
 
+TEST(PointerSettingsTest, ADamagedBlockGivesTheDesktopOnlyValuesThePagesCanSet) {
+    struct Case {
+        std::uint8_t stored;
+        int speed;
+        int lines;
+        int doubleClickMs;
+    };
+    for (const Case& c : std::vector<Case>{
+             {0, 1, 1, 900}, {12, 20, 12, 200}, {101, 20, 100, 200}, {255, 20, 100, 200}}) {
+        SettingsBlock b;
+        b.setByte(block::kPointerSpeed, c.stored);
+        b.setByte(block::kWheelScrollLines, c.stored);
+        b.setByte(block::kDoubleClickSpeed, c.stored);
+        const PointerValues v = PointerValuesOf(b);
+        EXPECT_EQ(v.pointerSpeed, c.speed) << int(c.stored);
+        EXPECT_EQ(v.wheelScrollLines, c.lines) << int(c.stored);
+        EXPECT_EQ(v.doubleClickMs, c.doubleClickMs) << int(c.stored);
+    }
+}
+
 class RefusingBackend final : public PointerBackend {
   public:
     bool SetPrecision(bool) override { return false; }
