@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libhidapi-dev libudev-dev
+    libhidapi-dev libudev-dev libglib2.0-dev libx11-dev gsettings-desktop-schemas dbus-daemon
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick python3 openbox trayer
     fonts-liberation2 fonts-wqy-microhei
