@@ -6,6 +6,7 @@
 
 #include "cli/Ctl.h"
 #include "platform/DebugLog.h"
+#include "platform/DesktopPointer.h"
 #include "platform/HidapiBackend.h"
 #include "platform/ProgramFolder.h"
 
@@ -23,14 +24,14 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     gx508::DebugLog log;
     gx508::SleepingPacer pacer;
-    gx508::LoggingPointerBackend pointer(log);
+    const auto pointer = gx508::MakeDesktopPointerBackend(log);
     gx508::CtlContext context{std::cout,
                               std::cerr,
                               log,
                               std::nullopt,
                               [&log] { return std::make_unique<gx508::HidapiBackend>(log); },
                               pacer,
-                              pointer,
+                              *pointer,
                               g_stop,
                               [] {
                                   std::signal(SIGINT, RequestStop);

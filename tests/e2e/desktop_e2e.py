@@ -117,8 +117,10 @@ class Program:
         shutil.copy(ARGS.program, self.binary)
         if prepare:
             prepare(self.folder)
+        # The desktop's pointer settings go to this run's own KDE files (see isolate_desktop).
+        self.config_home = os.path.join(self.folder, "config-home")
         self.env = dict(os.environ, DISPLAY=display.name, XDG_RUNTIME_DIR=runtime_dir,
-                        QT_QPA_PLATFORM="xcb")
+                        QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=self.config_home)
         # Only the X server under test decides whether there is a notification area.
         for name in ("WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
             self.env.pop(name, None)
@@ -399,6 +401,17 @@ class DesktopProgramTest(unittest.TestCase):
         wait_for(saved_rate, "the settings file to hold the new report rate")
         self.assertEqual(events, self.expected_apply_trace(program))
 
+        # The pointer settings of the applied block reached the desktop, here the run's own files.
+        def desktop_file(name):
+            path = os.path.join(program.config_home, name)
+            return open(path, encoding="utf-8").read() if os.path.exists(path) else ""
+        wait_for(lambda: "DoubleClickInterval=550" in desktop_file("kdeglobals"),
+                 "the double-click time in kdeglobals")
+        self.assertEqual(desktop_file("kcminputrc"),
+                         "[Mouse]\nXLbInptAccelProfileFlat=true\nXLbInptPointerAcceleration=0\n")
+        self.assertEqual(desktop_file("kdeglobals"),
+                         "[KDE]\nWheelScrollLines=3\nDoubleClickInterval=550\n")
+
         shown = run(ARGS.ctl, "--folder", program.folder, "show").stdout
         for line in ("Report rate: 1000 Hz", "Stage 3: 2800 DPI, enabled",
                      "Stage 5: 4000 DPI, disabled", "Lighting: Neon, period 5 of 6"):
@@ -476,6 +489,19 @@ class DesktopProgramTest(unittest.TestCase):
         return apply_events(traced.splitlines())
 
 
+def isolate_desktop(scratch):
+    """Points every program this run starts at a desktop of its own, never the developer's: KDE
+    pointer settings in a scratch config folder, no session bus to announce them on, GSettings
+    in memory and X11 only on the private Xvfb (each Program sets DISPLAY and its own config
+    folder)."""
+    os.environ.update(XDG_CURRENT_DESKTOP="KDE", XDG_SESSION_TYPE="x11",
+                      XDG_CONFIG_HOME=os.path.join(scratch, "config"),
+                      DBUS_SESSION_BUS_ADDRESS="unix:path=" + os.path.join(scratch, "no-bus"),
+                      GSETTINGS_BACKEND="memory")
+    os.environ.pop("DISPLAY", None)
+    os.environ.pop("WAYLAND_DISPLAY", None)
+
+
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
@@ -486,7 +512,13 @@ def main():
     for tool in ("Xvfb", "xdotool", "import"):
         if shutil.which(tool) is None:
             sys.exit("missing %s: run scripts/install-deps.sh" % tool)
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+    scratch = tempfile.mkdtemp(prefix="gx508-e2e-desktop-")
+    isolate_desktop(scratch)
+    try:
+        outcome = unittest.main(argv=[sys.argv[0]] + rest, verbosity=2, exit=False)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    sys.exit(0 if outcome.result.wasSuccessful() else 1)
 
 
 if __name__ == "__main__":

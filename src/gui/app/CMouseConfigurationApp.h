@@ -7,7 +7,9 @@
 #include "core/device/Pacer.h"
 #include "core/perf/PointerSettings.h"
 #include "gui/app/ConsoleOutput.h"
+#include "gui/app/QtPointerBackend.h"
 #include "platform/DebugLog.h"
+#include "platform/DesktopPointer.h"
 #include "platform/ProgramFolder.h"
 
 namespace gx508 {
@@ -53,7 +55,8 @@ class CMouseConfigurationApp : public QObject {
     DebugLog m_log;
     ConsoleOutput m_console;
     SleepingPacer m_sleepingPacer;
-    LoggingPointerBackend m_pointer{m_log};
+    std::unique_ptr<PointerBackend> m_desktopPointer = MakeDesktopPointerBackend(m_log);
+    QtPointerBackend m_pointer{*m_desktopPointer, m_log};
     ProgramFolder m_folder;
     std::unique_ptr<Skin> m_skin;
     std::unique_ptr<SharedState> m_state;
