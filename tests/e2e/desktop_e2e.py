@@ -404,7 +404,10 @@ class DesktopProgramTest(unittest.TestCase):
         # The pointer settings of the applied block reached the desktop, here the run's own files.
         def desktop_file(name):
             path = os.path.join(program.config_home, name)
-            return open(path, encoding="utf-8").read() if os.path.exists(path) else ""
+            if not os.path.exists(path):
+                return ""
+            with open(path, encoding="utf-8") as f:
+                return f.read()
         wait_for(lambda: "DoubleClickInterval=550" in desktop_file("kdeglobals"),
                  "the double-click time in kdeglobals")
         self.assertEqual(desktop_file("kcminputrc"),
