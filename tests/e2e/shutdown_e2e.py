@@ -69,13 +69,17 @@ class Desktop:
     def __init__(self, tray):
         self.display = e2e.Display()
         self.env = dict(os.environ, DISPLAY=self.display.name)
-        self.helpers = [self.spawn("openbox", "--sm-disable")]
-        wait_for(self.managed, "the window manager")
+        self.helpers = []
+        # The notification area maps its panel before the window manager runs: a map request
+        # made while openbox is still starting can be lost, leaving the panel unmapped. Openbox
+        # takes over the windows it finds mapped when it starts.
         if tray:
             self.helpers.append(self.spawn("trayer", "--edge", "top", "--align", "right",
                                            "--widthtype", "request", "--height", "32",
                                            "--SetDockType", "true", "--expand", "true"))
             wait_for(lambda: self.shown("panel"), "the notification area")
+        self.helpers.append(self.spawn("openbox", "--sm-disable"))
+        wait_for(self.managed, "the window manager")
 
     def spawn(self, *command):
         return subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
