@@ -6,6 +6,7 @@
 
 #include "cli/DeviceCommands.h"
 #include "cli/ProfileCommand.h"
+#include "cli/SetButtonCommand.h"
 #include "cli/ShowCommand.h"
 #include "core/device/VirtualMouse.h"
 #include "core/perf/SettingChange.h"
@@ -37,6 +38,10 @@ constexpr const char* kUsage =
     "      pointer-speed N | double-click N   1..11\n"
     "      wheel N|page             lines per notch 1..100, or one screen per notch\n"
     "      precision on|off         enhanced pointer precision\n"
+    "      button N FUNCTION        N 1..12 as the window numbers the buttons; FUNCTION an\n"
+    "                               English label as show prints it (\"DPI +\", \"Forward\"),\n"
+    "                               key:NAME, macro:NAME[:MODE] or gun:NAME[:MODE] with MODE\n"
+    "                               once (the default), toggle or hold\n"
     "  profile list | select N | new NAME | rename N NAME | delete N | copy N\n"
     "  profile export N FILE | import FILE\n"
     "                              the profile manager's commands: positions 0 and 1 are fixed,\n"
@@ -172,6 +177,9 @@ int RunCtl(std::span<const std::string> args, CtlContext& context) {
         return 0;
     }
     if (line.command == "set") {
+        if (!line.setting.empty() && line.setting.front() == "button") {
+            return SetButtonCommand(*state, std::span(line.setting).subspan(1), context.err);
+        }
         return SetCommand(*state, line.setting, context);
     }
     if (line.command == "profile") {

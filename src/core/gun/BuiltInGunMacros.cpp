@@ -129,8 +129,27 @@ std::span<const std::uint8_t> BuiltInGunMacro(int number) {
     }
 }
 
+bool HasGunMacroList(const std::filesystem::path& store) {
+    if (!FileExists(store)) {
+        return false;
+    }
+    const std::string_view section = ListSectionOf(MacroKind::Gun);
+    const IniDocument document = IniDocument::Load(store);
+    return document.Get(section, "MacroCount") || document.Get(section, "0");
+}
+
+std::array<std::string, kBuiltInGunMacroCount> BuiltInGunMacroNames(const LanguageTable& texts) {
+    const LanguageTable english = LanguageTable::For("EN");
+    std::array<std::string, kBuiltInGunMacroCount> names;
+    for (int k = 0; k < kBuiltInGunMacroCount; ++k) {
+        const std::string_view own = DefaultGunName(texts, k);
+        names[static_cast<std::size_t>(k)] = own.empty() ? DefaultGunName(english, k) : own;
+    }
+    return names;
+}
+
 Status SeedBuiltInGunMacroNames(const std::filesystem::path& store,
-                                std::span<const std::string_view, 3> names) {
+                                std::span<const std::string, kBuiltInGunMacroCount> names) {
     const std::string_view section = ListSectionOf(MacroKind::Gun);
     const std::vector<std::string> list(names.begin(), names.end());
     return EditIniFile(store, [&](IniDocument& document) {

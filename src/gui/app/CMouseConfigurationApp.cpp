@@ -8,6 +8,7 @@
 
 #include "core/device/VirtualMouse.h"
 #include "core/device/WireTrace.h"
+#include "core/gun/BuiltInGunMacros.h"
 #include "core/i18n/FontRule.h"
 #include "core/store/SettingsFiles.h"
 #include "core/store/SharedState.h"
@@ -63,6 +64,12 @@ void CMouseConfigurationApp::startMainWindow() {
     m_session = std::make_unique<MouseSession>(*m_state, *m_backend, *pacer, m_pointer, trace);
     m_session->connectAtStartup();
     StartupLoad(*m_state);
+    // A macro store without a gun macro list offers the built-in gun macros under these names.
+    if (const Status seeded = SeedBuiltInGunMacroNames(m_state->paths.macroStore,
+                                                       BuiltInGunMacroNames(m_state->texts));
+        !seeded) {
+        m_log.Write("Gun macro names not seeded: " + seeded.message() + "\n");
+    }
 
     const LanguageTable& texts = m_state->texts;
     m_tray = std::make_unique<TrayNotifier>(

@@ -71,7 +71,7 @@ TEST(BuiltInGunMacrosTest, CyclesChangeWhereDescribed) {
 TEST(BuiltInGunMacrosTest, SeedsTheNamesOnlyWhenTheStoreHasNoGunList) {
     test::TempFolder folder;
     const auto store = folder / "record.ini";
-    const std::array<std::string_view, 3> names = {"Snipe", "AKM", "Standard Gun"};
+    const std::array<std::string, 3> names = {"Snipe", "AKM", "Standard Gun"};
 
     ASSERT_TRUE(SeedBuiltInGunMacroNames(store, names));
     EXPECT_EQ(ListMacroNames(store, MacroKind::Gun),
@@ -89,6 +89,24 @@ TEST(BuiltInGunMacrosTest, SeedsTheNamesOnlyWhenTheStoreHasNoGunList) {
         GTEST_SKIP() << "cannot run as an ordinary user here";
     }
     EXPECT_EQ(refusal, test::Refusal::Refused);
+}
+
+TEST(BuiltInGunMacrosTest, TheSeededNamesAreTheLanguagesDefaultGunNames) {
+    EXPECT_EQ(BuiltInGunMacroNames(LanguageTable::For("EN")),
+              (std::array<std::string, 3>{"Snipe", "AKM", "Standard Gun"}));
+    EXPECT_EQ(BuiltInGunMacroNames(LanguageTable::For("CHS")),
+              (std::array<std::string, 3>{"狙三连发", "AKM", "标准压枪"}));
+    // A language without texts still gives the built-ins names to choose them by.
+    EXPECT_EQ(BuiltInGunMacroNames(LanguageTable::For("XX")),
+              (std::array<std::string, 3>{"Snipe", "AKM", "Standard Gun"}));
+
+    test::TempFolder folder;
+    const auto store = folder / "record.ini";
+    EXPECT_FALSE(HasGunMacroList(store));
+    test::WriteText(store, "[MacroName]\nMacroCount=1\n0=Reload\n");
+    EXPECT_FALSE(HasGunMacroList(store));
+    test::WriteText(store, "[GunMacroName]\nMacroCount=0\n0=\n");
+    EXPECT_TRUE(HasGunMacroList(store));
 }
 
 }  // namespace
