@@ -464,7 +464,7 @@ class DesktopProgramTest(unittest.TestCase):
                                         "the label ends in a letter, not in an ellipsis")
 
     def screenshots(self, language):
-        """Both views with the button list and the axis panel open, a label highlighted."""
+        """Both views with the button list and the axis panel open, a button's menu open."""
         program = self.start(language)
         wait_for(program.main_window, "the main window")
         list_height = png_size(os.path.join(program.folder, "Skins", "ButtonAssignment",
@@ -477,6 +477,9 @@ class DesktopProgramTest(unittest.TestCase):
         program.settled()
         name = language.lower()
         program.grab(os.path.join(ARGS.artifacts, "main-top-%s.png" % name))
+        # The label's click opened its assignment menu; Escape closes it, changing nothing.
+        run("xdotool", "key", "Escape", env=program.env)
+        wait_for(lambda: len(program.windows()) == 1, "the menu to close")
         program.click(SIDE_VIEW_TAB)
         program.settled()
         program.grab(os.path.join(ARGS.artifacts, "main-side-%s.png" % name))

@@ -25,7 +25,9 @@
 #include "gui/app/MainWindowLayout.h"
 #include "gui/app/MouseSession.h"
 #include "gui/app/TrayNotifier.h"
+#include "gui/assign/ButtonAssignmentMenu.h"
 #include "gui/assign/MouseView.h"
+#include "gui/assign/WindowAssignmentDialogs.h"
 #include "gui/perf/CDlgadvance.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CDMarker.h"
@@ -80,6 +82,9 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
     setFixedSize(background.isNull() ? kMainBackgroundFile.size() : background.size());
 
     m_mouseView = new MouseView(*this, skin, state.texts, fontFace);
+    m_assignmentDialogs = std::make_unique<WindowAssignmentDialogs>(*this, state.texts);
+    m_assignmentMenu =
+        new ButtonAssignmentMenu(state, *m_mouseView, *m_assignmentDialogs, m_font, *this);
     m_leftColumn = new LeftColumn(*this, skin, state.texts, fontFace);
     m_panel = new CDlgadvance(state, skin, this);
     connect(m_panel, &CDlgadvance::highlightClearRequested, m_mouseView, &MouseView::ClearHighlight,

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 #include "core/device/DeviceNotice.h"
@@ -14,6 +15,7 @@ namespace gx508 {
 
 class CBitmapBtn;
 class BusyOverlay;
+class ButtonAssignmentMenu;
 class CDlgadvance;
 class CExMenu;
 class MouseView;
@@ -21,6 +23,7 @@ class LeftColumn;
 class MouseSession;
 class Skin;
 class TrayNotifier;
+class WindowAssignmentDialogs;
 
 // The program's window: a fixed-size, borderless picture with the mouse view, the left column's
 // sections, the command buttons and the notification-area icon. It edits the settings block in
@@ -60,6 +63,7 @@ class CMouseConfigurationDlg : public QWidget {
     CBitmapBtn* helpButton() const { return m_help; }
     BusyOverlay* busyOverlay() const { return m_busy; }
     CExMenu* helpMenu() const { return m_helpMenu; }
+    ButtonAssignmentMenu& assignmentMenu() const { return *m_assignmentMenu; }
 
     // A sensitivity slider let go at `position`: the X slider's goes into the block's X
     // sensitivity byte, the Y slider's into the Y byte.
@@ -121,6 +125,8 @@ class CMouseConfigurationDlg : public QWidget {
     const Skin& m_skin;
     QFont m_font;
     MouseView* m_mouseView = nullptr;
+    std::unique_ptr<WindowAssignmentDialogs> m_assignmentDialogs;
+    ButtonAssignmentMenu* m_assignmentMenu = nullptr;
     LeftColumn* m_leftColumn = nullptr;
     CDlgadvance* m_panel = nullptr;
     CBitmapBtn* m_help = nullptr;

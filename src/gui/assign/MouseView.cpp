@@ -127,19 +127,16 @@ void MouseView::showPanelLabels() {
     }
 }
 
-// Until the assignment menu opens from here, a click on a label marks its button and a second
-// click on the same label takes the mark away again.
+// A click on a label marks its button, in the panel and in the picture, while its assignment
+// menu is open.
 void MouseView::onLabelClicked(int button) {
-    if (m_highlighted == button) {
-        ClearHighlight();
-        return;
-    }
     for (CBitmapBtn* other : m_labels) {
         other->setSelected(false);
     }
     label(button)->setSelected(true);
     m_highlighted = button;
     m_window.update(layout::kViewArea);
+    emit selectorClicked(button);
 }
 
 void MouseView::paintMouseView(QPainter& painter) const {

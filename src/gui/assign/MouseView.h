@@ -58,6 +58,10 @@ class MouseView : public QObject {
     // font.
     void paintPanel(QPainter& painter) const;
 
+  signals:
+    // The selector of button index `button` was clicked; it is marked until ClearHighlight.
+    void selectorClicked(int button);
+
   private:
     void onLabelClicked(int button);
     void showPanelLabels();

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include <memory>
 #include <mutex>
 
+#include "core/assign/FunctionCatalogue.h"
 #include "core/device/VirtualMouse.h"
 #include "core/perf/Dpi.h"
 #include "core/store/SettingsFiles.h"
@@ -22,6 +24,7 @@
 #include "gui/app/LeftColumn.h"
 #include "gui/app/MouseSession.h"
 #include "gui/app/TrayNotifier.h"
+#include "gui/assign/ButtonAssignmentMenu.h"
 #include "gui/assign/MouseView.h"
 #include "gui/perf/CDlgDPISetting.h"
 #include "gui/perf/CDlgadvance.h"
@@ -33,6 +36,7 @@
 #include "gui/ui/Skin.h"
 #include "gui/ui/SkinFiles.h"
 #include "platform/ProgramFolder.h"
+#include "support/MenuProbe.h"
 #include "support/TempFolder.h"
 
 namespace gx508 {
@@ -167,6 +171,8 @@ class CMouseConfigurationDlgTest : public QObject {
     void cancelRestoresTheSavedValues();
     void settingsPanelEditsTheBlockUntilCancelRevertsIt();
     void backgroundClickClearsTheHighlight();
+    void aSelectorOpensItsMenuAndTheChoiceBecomesItsLabel_data();
+    void aSelectorOpensItsMenuAndTheChoiceBecomesItsLabel();
     void keysThatWouldCloseOrPressAreSwallowed();
     void hiddenStartHidesTheFirstTwoShows();
     void noticesShowTheSavedStagesNotTheEdits();
@@ -285,6 +291,15 @@ void CMouseConfigurationDlgTest::settingsPanelEditsTheBlockUntilCancelRevertsIt(
     QCOMPARE(p.view().highlighted(), 3);
     QTest::mouseClick(panel.header(0), Qt::LeftButton);
     QTRY_COMPARE(p.view().highlighted(), -1);
+    // The label click opened the button's assignment menu. Once it has gone the window takes the
+    // keys below again; the offscreen platform does not hand the activation back by itself.
+    QPointer<CExMenu> menu = p.window->assignmentMenu().openMenu();
+    if (!menu.isNull()) {
+        QTest::keyClick(menu, Qt::Key_Escape);
+    }
+    QTRY_VERIFY(menu.isNull());
+    QApplication::setActiveWindow(p.window.get());
+    QTRY_COMPARE(QApplication::activeWindow(), p.window.get());
 
     auto* dpi = static_cast<CDlgDPISetting*>(panel.page(0));
     QVERIFY(dpi->isVisible());
@@ -317,6 +332,46 @@ void CMouseConfigurationDlgTest::backgroundClickClearsTheHighlight() {
     QTest::mousePress(p.window.get(), Qt::LeftButton, {}, QPoint(600, 620));
     QTest::mouseRelease(p.window.get(), Qt::LeftButton, {}, QPoint(600, 620));
     QCOMPARE(p.view().highlighted(), -1);
+}
+
+void CMouseConfigurationDlgTest::aSelectorOpensItsMenuAndTheChoiceBecomesItsLabel_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("submenu");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("English") << QStringLiteral("EN") << QStringLiteral("Multimedia Commands +")
+                             << QStringLiteral("Next Track");
+    QTest::newRow("simplified Chinese")
+        << QStringLiteral("CHS") << QString::fromUtf8("多媒体 +") << QString::fromUtf8("下一首");
+}
+
+void CMouseConfigurationDlgTest::aSelectorOpensItsMenuAndTheChoiceBecomesItsLabel() {
+    QFETCH(QString, language);
+    QFETCH(QString, submenu);
+    QFETCH(QString, item);
+    Program p(true, false, QStringLiteral(GX508_PROGRAM_DIR "/Skins"), language.toStdString());
+    p.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    // Row 4 of the front panel is "Button 5", button index 3.
+    QTest::mouseClick(p.view().label(3), Qt::LeftButton);
+    CExMenu* menu = p.window->assignmentMenu().openMenu();
+    QVERIFY(menu != nullptr && QTest::qWaitForWindowExposed(menu));
+    QCOMPARE(p.view().highlighted(), 3);
+    CExMenu* list = test::openSubmenu(menu, submenu);
+    QVERIFY(list != nullptr);
+    QVERIFY(
+        test::saveScreenshot(test::windowWithPopups(*p.window, {menu, list}),
+                             QStringLiteral("main-window-assignment-menu-%1.png").arg(language)));
+
+    test::clickMenuItem(list, test::menuAction(list, item));
+    QTRY_COMPARE(p.view().label(3)->text(), item);
+    QCOMPARE(QString::fromStdString(p.state.labels[3]), item);
+    QCOMPARE(p.state.block.button(ButtonField::Category, 3),
+             static_cast<std::uint8_t>(Category::Multimedia));
+    QCOMPARE(p.state.block.button(ButtonField::MultimediaUsage, 3), std::uint8_t{0xB5});
+    QCOMPARE(p.view().highlighted(), -1);
+    QVERIFY(test::saveScreenshot(p.window->grab().toImage(),
+                                 QStringLiteral("main-window-assigned-%1.png").arg(language)));
 }
 
 void CMouseConfigurationDlgTest::keysThatWouldCloseOrPressAreSwallowed() {
@@ -481,7 +536,7 @@ void CMouseConfigurationDlgTest::helpMenuOffersThePageTheUpdaterAndTheVersion() 
     p.window->show();
     QSignalSpy exits(p.window.get(), &CMouseConfigurationDlg::exitRequested);
     QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
-    QTest::mouseClick(p.view().label(0), Qt::LeftButton);
+    QTest::mouseClick(p.view().label(3), Qt::LeftButton);
     QTest::mouseClick(p.window->helpButton(), Qt::LeftButton);
     QCOMPARE(p.view().highlighted(), -1);
 

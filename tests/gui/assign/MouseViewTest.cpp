@@ -1,6 +1,7 @@
 #include "gui/assign/MouseView.h"
 
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "core/assign/AssignmentPanel.h"
@@ -73,7 +74,7 @@ class MouseViewTest : public QObject {
   private slots:
     void labelClickHighlightsItsButtonInTheView_data();
     void labelClickHighlightsItsButtonInTheView();
-    void secondClickOrClearHighlightTakesTheMarkAway();
+    void aClickMovesTheMarkAndClearHighlightTakesItAway();
     void viewsSwitchTheTabsAndThePanel();
     void collapsedListOnlyRecordsThePanelMode();
 };
@@ -111,17 +112,19 @@ void MouseViewTest::labelClickHighlightsItsButtonInTheView() {
              "only the highlighted button's picture changes");
 }
 
-void MouseViewTest::secondClickOrClearHighlightTakesTheMarkAway() {
+void MouseViewTest::aClickMovesTheMarkAndClearHighlightTakesItAway() {
     Fixture f;
     f.view.setListExpanded(true);
+    QSignalSpy clicks(&f.view, &MouseView::selectorClicked);
     QTest::mouseClick(f.view.label(2), Qt::LeftButton);
     QTest::mouseClick(f.view.label(5), Qt::LeftButton);
     QCOMPARE(f.view.highlighted(), 5);
     QVERIFY(!f.view.label(2)->isSelected());
-
     QTest::mouseClick(f.view.label(5), Qt::LeftButton);
-    QCOMPARE(f.view.highlighted(), -1);
-    QVERIFY(!f.view.label(5)->isSelected());
+    QCOMPARE(f.view.highlighted(), 5);
+    QCOMPARE(clicks.size(), 3);
+    QCOMPARE(clicks.at(0).at(0).toInt(), 2);
+    QCOMPARE(clicks.at(2).at(0).toInt(), 5);
 
     QTest::mouseClick(f.view.label(1), Qt::LeftButton);
     f.view.ClearHighlight();

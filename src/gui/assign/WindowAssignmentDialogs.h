@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/assign/AssignmentDialogs.h"
+#include "core/i18n/LanguageTable.h"
+
+class QWidget;
+
+namespace gx508 {
+
+// The dialogs the assignment dispatcher opens from the main window. The message boxes are
+// modal over the window, in the interface language. The key capture dialog and the two macro
+// selectors are not part of the program yet: until they are, choosing "Assign Keyboard Key",
+// "Macro" or a gun switch's "Assign" ends as their Cancel does and changes nothing.
+class WindowAssignmentDialogs final : public AssignmentDialogs {
+  public:
+    WindowAssignmentDialogs(QWidget& window, const LanguageTable& texts)
+        : m_window(window), m_texts(texts) {}
+
+    KeyCaptureResult captureKey(std::optional<std::string> currentKey) override;
+    MacroChoice selectMacro() override;
+    MacroChoice selectGunMacro() override;
+    void showMessage(std::string text, std::string caption) override;
+
+  private:
+    QWidget& m_window;
+    const LanguageTable& m_texts;
+};
+
+}  // namespace gx508
