@@ -5,10 +5,11 @@ Starts Xvfb, runs gx508 --virtual-mouse from a private copy of the program folde
 real input (xdotool) and its command input, and checks what it draws, shows and prints: the
 splash then the window at its background's size, the apply sequence of the Apply button, the
 balloons of notices and of unplugging, the single instance, swallowed keys and Cancel, changes
-made on the settings panel's pages reaching the mouse and the settings file, and the German labels
-of the bottom buttons drawn whole. Saves screenshots of the window (both views, both sections
-open, English and simplified Chinese), of the settings panel with its pages open (English and
-German) and of the German bottom buttons.
+made on the settings panel's pages reaching the mouse and the settings file, a function chosen
+from a button's assignment menu reaching the Apply trace, and the German labels of the bottom
+buttons drawn whole. Saves screenshots of the window (both views, both sections open, a button's
+assignment menu open, English and simplified Chinese), of the menu with a submenu, of the
+settings panel with its pages open (English and German) and of the German bottom buttons.
 """
 
 import argparse
@@ -47,6 +48,12 @@ X_SLIDER = (37, 227, 208, 9)  # left, top, width, height, while only the axis pa
 PANEL = (735, 32, 260, 561)
 HEADERS = [(PANEL[0] + 100, PANEL[1] + 12 + 25 * k) for k in range(6)]
 DPI_PAGE_HEIGHT = 232
+
+# The assignment menus: 20-pixel rows inside a 3-pixel frame; rows counted from 0.
+MENU_ROW = 20
+MENU_FRAME = 3
+MENU_DPI_SETTING = 12
+SUBMENU_DPI_DOWN = 1
 
 ARGS = None
 
@@ -443,6 +450,44 @@ class DesktopProgramTest(unittest.TestCase):
                 program.click(HEADERS[k])
             program.settled(PANEL)
 
+    def test_a_submenu_item_assigned_in_the_window_reaches_the_apply_trace(self):
+        program = self.start()
+        main = wait_for(program.main_window, "the main window")
+        program.click(ASSIGNMENT_HEADER)
+        program.settled()
+        program.click(BUTTON_4_LABEL)
+        menu = wait_for(lambda: self.popup(program, main, 1), "the assignment menu")
+        self.point_at_item(program, menu, MENU_DPI_SETTING)
+        submenu = wait_for(lambda: self.popup(program, main, 2), "the DPI submenu")
+        run("import", "-window", "root",
+            os.path.join(ARGS.artifacts, "assignment-menu-submenu-en.png"), env=program.env)
+        self.point_at_item(program, submenu, SUBMENU_DPI_DOWN)
+        run("xdotool", "click", "1", env=program.env)
+        wait_for(lambda: len(program.windows()) == 1, "the menus to close")
+
+        before = len(program.output())
+        program.click(APPLY)
+        wait_for(lambda: any(l.startswith("SET_FEATURE 00 0D ")
+                             for l in program.output()[before:]), "the lighting command")
+        wait_for(lambda: len(program.output()) > before and program.output()[-1] == "SLEEP 10",
+                 "the last pause")
+        events = apply_events(program.output()[before:])
+        shown = run(ARGS.ctl, "--folder", program.folder, "show").stdout
+        self.assertIn("Button 4 (index 4): DPI -\n", shown)
+        self.assertEqual(events, self.expected_apply_trace(program))
+        # The same key tables as gx508ctl's assignment of the function to the shipped files.
+        self.assertEqual(events, self.ctl_apply_trace_after("set", "button", "4", "DPI -"))
+        self.assertNotEqual(events, self.ctl_apply_trace_after("show"))
+
+    def popup(self, program, main, count):
+        """The last of `count` popups beside the main window, once there are that many."""
+        others = [w for w in program.windows() if w[0] != main[0]]
+        return others[-1] if len(others) == count else None
+
+    def point_at_item(self, program, menu, row):
+        run("xdotool", "mousemove", "--sync", str(menu[1] + MENU_FRAME + 10),
+            str(menu[2] + MENU_FRAME + row * MENU_ROW + MENU_ROW // 2), env=program.env)
+
     def test_screenshots_in_english(self):
         self.screenshots("EN")
 
@@ -483,6 +528,18 @@ class DesktopProgramTest(unittest.TestCase):
         program.click(SIDE_VIEW_TAB)
         program.settled()
         program.grab(os.path.join(ARGS.artifacts, "main-side-%s.png" % name))
+
+    def ctl_apply_trace_after(self, *command):
+        """gx508ctl's apply trace on a copy of the shipped files after `command`."""
+        folder = tempfile.mkdtemp(prefix="gx508-e2e-ctl-")
+        self.addCleanup(shutil.rmtree, folder, True)
+        source = os.path.dirname(os.path.abspath(ARGS.program))
+        for name in os.listdir(source):
+            if name.endswith((".bin", ".ini")):
+                shutil.copy(os.path.join(source, name), folder)
+        run(ARGS.ctl, "--folder", folder, *command)
+        traced = run(ARGS.ctl, "--folder", folder, "--virtual", "apply", "--trace").stdout
+        return apply_events(traced.splitlines())
 
     def expected_apply_trace(self, program):
         """What gx508ctl's apply, the Apply button's sequence, sends for the same files."""
