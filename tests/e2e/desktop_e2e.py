@@ -198,6 +198,24 @@ class Program:
                         "-depth", "8"]
         run(*(command + [path]), env=self.env)
 
+    def grab_screen(self, path):
+        """The screen over the main window, popups in front of it included, once painted."""
+        window = wait_for(self.main_window, "the main window")
+        crop = ["-crop", "%dx%d+%d+%d" % (window[3], window[4], window[1], window[2]), "+repage"]
+        raw = os.path.join(self.folder, "screen.rgb")
+        last = [None]
+
+        def steady():
+            time.sleep(0.3)
+            run("import", "-window", "root", *crop, "-depth", "8", "rgb:" + raw, env=self.env)
+            with open(raw, "rb") as f:
+                now = f.read()
+            same = now == last[0]
+            last[0] = now
+            return same
+        wait_for(steady, "the screen to finish painting")
+        run("import", "-window", "root", *crop, path, env=self.env)
+
     def pixels(self, crop):
         path = os.path.join(self.folder, "crop.rgb")
         self.grab("rgb:" + path, crop)
@@ -519,9 +537,9 @@ class DesktopProgramTest(unittest.TestCase):
         program.click((AXIS_HEADER[0], AXIS_HEADER[1] + list_height))
         program.settled()
         program.click(BUTTON_4_LABEL)
-        program.settled()
+        wait_for(lambda: len(program.windows()) == 2, "the assignment menu")
         name = language.lower()
-        program.grab(os.path.join(ARGS.artifacts, "main-top-%s.png" % name))
+        program.grab_screen(os.path.join(ARGS.artifacts, "main-top-%s.png" % name))
         # The label's click opened its assignment menu; Escape closes it, changing nothing.
         run("xdotool", "key", "Escape", env=program.env)
         wait_for(lambda: len(program.windows()) == 1, "the menu to close")
