@@ -490,8 +490,10 @@ class DesktopProgramTest(unittest.TestCase):
         wait_for(lambda: len(program.output()) > before and program.output()[-1] == "SLEEP 10",
                  "the last pause")
         events = apply_events(program.output()[before:])
-        shown = run(ARGS.ctl, "--folder", program.folder, "show").stdout
-        self.assertIn("Button 4 (index 4): DPI -\n", shown)
+        # The settings file is written after the last command has gone out.
+        wait_for(lambda: "Button 4 (index 4): DPI -\n" in
+                 run(ARGS.ctl, "--folder", program.folder, "show").stdout,
+                 "gx508ctl show to find the saved function")
         self.assertEqual(events, self.expected_apply_trace(program))
         # The same key tables as gx508ctl's assignment of the function to the shipped files.
         self.assertEqual(events, self.ctl_apply_trace_after("set", "button", "4", "DPI -"))
