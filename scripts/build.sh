@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (the portable program folder is build/bin/).
+# Configures and builds into build/ (the portable program folder is build/bin/), with warnings
+# as errors as the project's own builds have them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGX508_WERROR=ON >/dev/null
 cmake --build build

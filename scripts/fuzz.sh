@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DGX508_FUZZ=ON >/dev/null
+    -DGX508_FUZZ=ON -DGX508_WERROR=ON >/dev/null
 cmake --build build-fuzz --target gx508_fuzzers
 mkdir -p build-fuzz/crashes
 for target in $(ls tests/fuzz/corpus); do

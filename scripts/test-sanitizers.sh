@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 here=$(pwd)
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DGX508_SANITIZE=address,undefined >/dev/null
+    -DGX508_SANITIZE=address,undefined -DGX508_WERROR=ON >/dev/null
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0 \
@@ -15,7 +15,7 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure "$@"
 
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGX508_SANITIZE=thread \
-    >/dev/null
+    -DGX508_WERROR=ON >/dev/null
 TSAN_OPTIONS=report_bugs=0 cmake --build build-tsan --target gx508_core_tests CMouseConfigurationDlgTest gx508_base_files gx508_skin
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$here/tests/sanitizers/tsan.supp \
     ctest --test-dir build-tsan --output-on-failure -R 'DeviceLink|ApplySequence|CMouseConfigurationDlgTest' "$@"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 
 namespace gx508 {
 
@@ -50,6 +49,13 @@ struct ReportBits {
     std::uint64_t bits = 0;
 };
 
+// The first Usage item since the last main item: the one a collection takes.
+struct PendingUsage {
+    bool present = false;
+    bool withPage = false;  // a four-byte usage carries its usage page in the upper half
+    std::uint32_t value = 0;
+};
+
 struct CollectionReports {
     std::array<std::vector<ReportBits>, kKindCount> kinds;
 };
@@ -83,9 +89,8 @@ class Parser {
             case ItemType::Global:
                 return GlobalItem(tag, value);
             case ItemType::Local:
-                if (tag == kLocalUsage && !m_usage) {
-                    m_usage = value;
-                    m_usageHasPage = dataSize == 4;
+                if (tag == kLocalUsage && !m_usage.present) {
+                    m_usage = {true, dataSize == 4, value};
                 }
                 return true;
             case ItemType::Reserved:
@@ -131,8 +136,7 @@ class Parser {
             default:
                 break;
         }
-        m_usage.reset();
-        m_usageHasPage = false;
+        m_usage = {};
         return ok;
     }
 
@@ -176,11 +180,11 @@ class Parser {
             m_inApplication = (type & 0xFF) == kApplicationCollection;
             if (m_inApplication) {
                 TopLevelCollection collection;
-                if (m_usage) {
-                    collection.usagePage = m_usageHasPage
-                                               ? static_cast<std::uint16_t>(*m_usage >> 16)
+                if (m_usage.present) {
+                    collection.usagePage = m_usage.withPage
+                                               ? static_cast<std::uint16_t>(m_usage.value >> 16)
                                                : m_globals.usagePage;
-                    collection.usage = static_cast<std::uint16_t>(*m_usage & 0xFFFF);
+                    collection.usage = static_cast<std::uint16_t>(m_usage.value & 0xFFFF);
                 } else {
                     collection.usagePage = m_globals.usagePage;
                 }
@@ -211,8 +215,7 @@ class Parser {
 
     GlobalState m_globals;
     std::vector<GlobalState> m_stack;
-    std::optional<std::uint32_t> m_usage;
-    bool m_usageHasPage = false;
+    PendingUsage m_usage;
     std::size_t m_depth = 0;
     bool m_inApplication = false;
     std::vector<TopLevelCollection> m_collections;
