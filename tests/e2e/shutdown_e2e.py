@@ -37,9 +37,12 @@ CLOSE_BUTTON = (986, 12)
 # The program's popup menus: 20-pixel rows inside a 3-pixel frame.
 MENU_ROW = 20
 MENU_FRAME = 3
-ICON_MENU_ROWS = 1
+ICON_MENU_ROWS = 2
+START_AT_LOGIN_ROW = 0  # the icon menu's first item
+EXIT_ROW = 1  # the icon menu's second item
 HELP_MENU_ROWS = 3
 UPDATE_ROW = 1  # the help menu's second item
+AUTOSTART_ENTRY = os.path.join("autostart", "example.velmora_gaming.GX508.desktop")
 
 UPDATER = '#!/bin/sh\necho ran > "$(dirname "$0")/ran"\n'
 
@@ -152,9 +155,14 @@ def open_icon_menu(program):
     return wait_for(lambda: menu(program, ICON_MENU_ROWS), "the icon's menu")
 
 
-def choose_exit(program):
+def choose_icon_menu_item(program, row):
     opened = open_icon_menu(program)
-    click_at(program, opened[1] + opened[3] // 2, opened[2] + opened[4] // 2)
+    click_at(program, opened[1] + opened[3] // 2,
+             opened[2] + MENU_FRAME + row * MENU_ROW + MENU_ROW // 2)
+
+
+def choose_exit(program):
+    choose_icon_menu_item(program, EXIT_ROW)
 
 
 def choose_update(program):
@@ -299,6 +307,29 @@ class WithNotificationAreaTest(ShutdownTest):
         self.assertIsNone(program.main_window())
 
 
+    def test_start_at_login_writes_and_removes_the_autostart_entry(self):
+        program = self.start()
+        entry = os.path.join(program.config_home, AUTOSTART_ENTRY)
+        self.assertFalse(os.path.exists(entry))
+        choose_icon_menu_item(program, START_AT_LOGIN_ROW)
+        wait_for(lambda: os.path.exists(entry), "the autostart entry")
+        with open(entry, encoding="utf-8") as f:
+            written = f.read()
+        self.assertIn("\nExec=%s --autostart\n" % program.binary, written)
+
+        # The menu shows the item checked (kept as a screenshot), and choosing it again removes
+        # the entry.
+        opened = open_icon_menu(program)
+        os.makedirs(e2e.ARGS.artifacts, exist_ok=True)
+        run("import", "-window", "root", "-crop",
+            "%dx%d+%d+%d" % (opened[3], opened[4], opened[1], opened[2]), "+repage",
+            os.path.join(e2e.ARGS.artifacts, "icon-menu-start-at-login.png"), env=program.env)
+        run("xdotool", "key", "Escape", env=program.env)
+        wait_for(lambda: menu(program, ICON_MENU_ROWS) is None, "the menu to close")
+        choose_icon_menu_item(program, START_AT_LOGIN_ROW)
+        wait_for(lambda: not os.path.exists(entry), "the autostart entry to go")
+
+
 class WithoutNotificationAreaTest(ShutdownTest):
     TRAY = False
 
@@ -310,6 +341,7 @@ class WithoutNotificationAreaTest(ShutdownTest):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True, help="the gx508 executable")
+    parser.add_argument("--artifacts", required=True, help="where the screenshots go")
     e2e.ARGS, rest = parser.parse_known_args()
     for tool in ("Xvfb", "xdotool", "xprop", "xwininfo", "xmessage", "openbox", "trayer"):
         if shutil.which(tool) is None:

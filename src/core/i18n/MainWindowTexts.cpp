@@ -29,9 +29,11 @@ constexpr auto kTexts = std::to_array<NamedTextRow<MainWindowText>>({
       "70-gx508.rules，然後重新插拔滑鼠。",
       "Die GX508-Maus ist angeschlossen, aber das System erlaubt diesem Programm keinen Zugriff. "
       "Installieren Sie die udev-Regel 70-gx508.rules und stecken Sie die Maus dann neu ein."}},
+    {MainWindowText::StartAtLogin,
+     {"Start at login", "登录时启动", "登入時啟動", "Beim Anmelden starten"}},
 });
 
-static_assert(kTexts.size() == static_cast<std::size_t>(MainWindowText::MouseInaccessible) + 1,
+static_assert(kTexts.size() == static_cast<std::size_t>(MainWindowText::StartAtLogin) + 1,
               "every text needs its row");
 static_assert(FollowsIdOrder(kTexts), "rows must follow the order of MainWindowText");
 
@@ -46,6 +48,7 @@ std::string_view MainWindowTextOf(MainWindowText text, Language language) {
             return row.en;
         case MainWindowText::ApplyFailed:
         case MainWindowText::MouseInaccessible:
+        case MainWindowText::StartAtLogin:
             return TextIn(row, language == Language::None ? Language::En : language);
         case MainWindowText::Ok:
             break;

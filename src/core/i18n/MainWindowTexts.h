@@ -7,7 +7,8 @@
 namespace gx508 {
 
 // The main window's own texts that the central table does not hold: the balloon titles, the
-// help menu's version item, the confirmation button of its message box and its own warnings.
+// help menu's version item, the confirmation button of its message box, its own warnings and
+// the icon menu's "Start at login".
 enum class MainWindowText {
     Info,               // "Info": title of the balloons that inform
     Warning,            // "Warning": title of the balloons that warn
@@ -15,6 +16,7 @@ enum class MainWindowText {
     Ok,                 // the button that confirms the Restore defaults question
     ApplyFailed,        // warns that an apply did not reach the mouse whole
     MouseInaccessible,  // the mouse is plugged in but the system does not let the program open it
+    StartAtLogin,       // the icon menu's item that makes the session start the program
 };
 
 // The text in a language.
@@ -22,8 +24,8 @@ enum class MainWindowText {
 //   code, an unknown one included.
 // - The confirmation button follows the language and is empty for `Language::None`; the window
 //   then shows the platform's own text for the button.
-// - The warnings follow the language and read in English for `Language::None`, so that a
-//   warning is never blank.
+// - The warnings and "Start at login" follow the language and read in English for
+//   `Language::None`, so that they are never blank.
 std::string_view MainWindowTextOf(MainWindowText text, Language language);
 
 }  // namespace gx508

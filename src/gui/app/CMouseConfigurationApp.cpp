@@ -1,5 +1,6 @@
 #include "gui/app/CMouseConfigurationApp.h"
 
+#include <QAction>
 #include <QApplication>
 
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include "core/device/WireTrace.h"
 #include "core/gun/BuiltInGunMacros.h"
 #include "core/i18n/FontRule.h"
+#include "core/i18n/MainWindowTexts.h"
 #include "core/store/SettingsFiles.h"
 #include "core/store/SharedState.h"
 #include "gui/app/CDlgSplash.h"
@@ -25,7 +27,8 @@
 
 namespace gx508 {
 
-CMouseConfigurationApp::CMouseConfigurationApp(DeviceMode mode) : m_mode(mode) {}
+CMouseConfigurationApp::CMouseConfigurationApp(DeviceMode mode, StartKind start)
+    : m_mode(mode), m_start(start), m_autostart(CurrentAutostartEntry()) {}
 
 CMouseConfigurationApp::~CMouseConfigurationApp() = default;
 
@@ -39,6 +42,10 @@ bool CMouseConfigurationApp::start() {
     m_folder = std::move(*located);
     m_skin = std::make_unique<Skin>(QString::fromStdString(m_folder.skins.string()));
     m_state = std::make_unique<SharedState>(m_folder.files, m_log);
+    if (m_start == StartKind::Autostart) {
+        startMainWindow();
+        return true;
+    }
     m_splash = std::make_unique<CDlgSplash>(*m_skin);
     connect(m_splash.get(), &QDialog::finished, this, [this] {
         m_splash.release()->deleteLater();
@@ -76,6 +83,10 @@ void CMouseConfigurationApp::startMainWindow() {
         CMouseConfigurationDlg::programIcon(*m_skin), qText(texts[Text::Gx508GamingMouse]),
         qText(texts[Text::Exit]),
         mappedFont(qText(FontFace(m_state->languageCode)), kMainFontHeight));
+    m_tray->addStartAtLogin(qText(MainWindowTextOf(MainWindowText::StartAtLogin, texts.language())),
+                            AutostartEnabled(m_autostart));
+    connect(m_tray.get(), &TrayNotifier::startAtLoginToggled, this,
+            &CMouseConfigurationApp::setStartAtLogin);
     if (m_mode == DeviceMode::Virtual) {
         m_tray->setEcho([this](const Balloon& balloon) {
             m_console.writeLine("BALLOON " + balloon.title + ": " + balloon.text);
@@ -98,7 +109,20 @@ void CMouseConfigurationApp::startMainWindow() {
         connect(m_hotplug.get(), &HotplugWatcher::removed, m_session.get(),
                 &MouseSession::deviceRemoved);
     }
-    m_window->show();
+    if (m_start == StartKind::Autostart) {
+        m_window->hideToTray();
+    } else {
+        m_window->show();
+    }
+}
+
+void CMouseConfigurationApp::setStartAtLogin(bool enabled) {
+    const Status written = enabled ? EnableAutostart(m_autostart) : DisableAutostart(m_autostart);
+    if (!written) {
+        m_log.Write("Start at login could not be changed: " + written.message());
+    }
+    // The item shows what the session will do, whatever the write achieved.
+    m_tray->startAtLoginItem()->setChecked(AutostartEnabled(m_autostart));
 }
 
 // The event loop ends without asking the windows to close: the main window would refuse and hide

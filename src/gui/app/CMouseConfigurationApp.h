@@ -8,6 +8,7 @@
 #include "core/perf/PointerSettings.h"
 #include "gui/app/ConsoleOutput.h"
 #include "gui/app/QtPointerBackend.h"
+#include "platform/AutostartEntry.h"
 #include "platform/DebugLog.h"
 #include "platform/DesktopPointer.h"
 #include "platform/ProgramFolder.h"
@@ -32,17 +33,24 @@ enum class DeviceMode {
     Virtual,  // the built-in virtual mouse, driven from standard input, traced on standard output
 };
 
+// How the program was started.
+enum class StartKind {
+    Normal,     // the splash, then the window
+    Autostart,  // by the session at login: no splash, and the window stays in the tray
+};
+
 // The application object: owns the program-wide state, the device side and the main window,
 // and runs the start-up: the splash, then the connection, the settings load and the window.
 class CMouseConfigurationApp : public QObject {
     Q_OBJECT
 
   public:
-    explicit CMouseConfigurationApp(DeviceMode mode);
+    explicit CMouseConfigurationApp(DeviceMode mode, StartKind start = StartKind::Normal);
     ~CMouseConfigurationApp() override;
 
     // Finds the program folder and shows the splash; the main window follows when the splash
-    // ends. False (with the reason on standard error) when the program folder cannot be used.
+    // ends (at once, hidden in the tray, for an autostart). False (with the reason on standard
+    // error) when the program folder cannot be used.
     bool start();
 
   private:
@@ -50,8 +58,11 @@ class CMouseConfigurationApp : public QObject {
     // The icon menu's "Exit" or the updater's start: ends the program whatever the window's
     // state.
     void shutdown();
+    void setStartAtLogin(bool enabled);
 
     DeviceMode m_mode;
+    StartKind m_start;
+    AutostartEntry m_autostart;
     DebugLog m_log;
     ConsoleOutput m_console;
     SleepingPacer m_sleepingPacer;

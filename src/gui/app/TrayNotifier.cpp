@@ -1,5 +1,7 @@
 #include "gui/app/TrayNotifier.h"
 
+#include <QAction>
+
 #include <algorithm>
 
 #include "gui/ui/CExMenu.h"
@@ -23,6 +25,8 @@ TrayNotifier::TrayNotifier(const QIcon& icon, const QString& tip, const QString&
     connect(m_menu.get(), &CExMenu::commandChosen, this, [this](int command) {
         if (command == kExitCommand) {
             emit exitRequested();
+        } else if (command == kStartAtLoginCommand && m_startAtLogin != nullptr) {
+            emit startAtLoginToggled(m_startAtLogin->isChecked());
         }
     });
     connect(&m_icon, &QSystemTrayIcon::activated, this,
@@ -53,6 +57,19 @@ void TrayNotifier::removeIcon() {
 
 void TrayNotifier::removeIconAfterBalloon() {
     m_removal.start(kMinimumBalloonMs);
+}
+
+void TrayNotifier::addStartAtLogin(const QString& text, bool checked) {
+    m_startAtLogin = m_menu->appendItem(kStartAtLoginCommand, text);
+    m_startAtLogin->setCheckable(true);
+    m_startAtLogin->setChecked(checked);
+    const QList<QAction*> items = m_menu->actions();
+    const auto exit = std::find_if(items.begin(), items.end(), [this](const QAction* item) {
+        return m_menu->commandOf(item) == kExitCommand;
+    });
+    if (exit != items.end()) {
+        m_menu->insertAction(*exit, m_startAtLogin);
+    }
 }
 
 void TrayNotifier::showBalloon(const Balloon& balloon) {

@@ -11,13 +11,15 @@
 
 #include "core/device/StatusNotice.h"
 
+class QAction;
+
 namespace gx508 {
 
 class CExMenu;
 
-// The notification-area icon: its menu with "Exit", restoring the window from it, and the
-// balloons of the status notices. Where the desktop has no notification area the icon never
-// shows and the window stays reachable without it.
+// The notification-area icon: its menu with "Start at login" and "Exit", restoring the window from
+// it, and the balloons of the status notices. Where the desktop has no notification area the icon
+// never shows and the window stays reachable without it.
 class TrayNotifier : public QObject {
     Q_OBJECT
 
@@ -25,6 +27,7 @@ class TrayNotifier : public QObject {
     // A balloon stays at least this long, so that the short connection notices can be read.
     static constexpr int kMinimumBalloonMs = 4000;
     static constexpr int kExitCommand = 2;
+    static constexpr int kStartAtLoginCommand = 3;
 
     using Availability = std::function<bool()>;
     using Echo = std::function<void(const Balloon&)>;
@@ -48,16 +51,24 @@ class TrayNotifier : public QObject {
 
     void showBalloon(const Balloon& balloon);
 
+    // Puts the checkable "Start at login" item above "Exit", checked as given.
+    void addStartAtLogin(const QString& text, bool checked);
+    // The item, once added (nullptr before).
+    QAction* startAtLoginItem() const { return m_startAtLogin; }
+
   signals:
     // A double-click on the icon (or the single activation of desktops that have no other).
     void restoreRequested();
     // The icon's menu is about to open (a right click on the icon).
     void menuOpening();
     void exitRequested();
+    // The user checked or cleared "Start at login"; `checked` is the item's new state.
+    void startAtLoginToggled(bool checked);
 
   private:
     QSystemTrayIcon m_icon;
     std::unique_ptr<CExMenu> m_menu;
+    QAction* m_startAtLogin = nullptr;
     Availability m_available;
     Echo m_echo;
     QTimer m_removal;

@@ -1,22 +1,17 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <cstring>
+#include <span>
 
 #include "gui/app/CMouseConfigurationApp.h"
 #include "gui/app/SingleInstance.h"
+#include "gui/app/StartOptions.h"
 
 int main(int argc, char** argv) {
-    gx508::DeviceMode mode = gx508::DeviceMode::Real;
-    if (argc == 2 && std::strcmp(argv[1], "--virtual-mouse") == 0) {
-        mode = gx508::DeviceMode::Virtual;
-    } else if (argc != 1) {
-        std::fprintf(
-            stderr,
-            "usage: gx508 [--virtual-mouse]\n"
-            "  --virtual-mouse  run on the built-in virtual mouse: the wire trace and the\n"
-            "                   balloons go to standard output, commands (notice KIND\n"
-            "                   VALUE, unplug, plug) come from standard input\n");
+    const std::optional<gx508::StartOptions> options =
+        gx508::ParseStartOptions(std::span<const char* const>(argv + 1, argv + argc));
+    if (!options) {
+        std::fputs(gx508::StartOptionsUsage(), stderr);
         return 2;
     }
     QApplication app(argc, argv);
@@ -26,7 +21,9 @@ int main(int argc, char** argv) {
     if (!instance.acquire()) {
         return 0;
     }
-    gx508::CMouseConfigurationApp program(mode);
+    gx508::CMouseConfigurationApp program(
+        options->virtualMouse ? gx508::DeviceMode::Virtual : gx508::DeviceMode::Real,
+        options->autostart ? gx508::StartKind::Autostart : gx508::StartKind::Normal);
     if (!program.start()) {
         return 1;
     }

@@ -51,8 +51,11 @@ class ExMenuStyle : public QProxyStyle {
         if (type == CT_MenuItem && menu != nullptr && item != nullptr) {
             QString text = item->text;
             text.replace(QLatin1String("&&"), QLatin1String("&"));
-            const int needed = CExMenu::kTextIndent +
-                               QFontMetrics(menu->font()).horizontalAdvance(text) + kTextEndPadding;
+            int needed = CExMenu::kTextIndent + QFontMetrics(menu->font()).horizontalAdvance(text) +
+                         kTextEndPadding;
+            if (item->checkType != QStyleOptionMenuItem::NotCheckable) {
+                needed += CExMenu::kCheckBoxSize + 2 * CExMenu::kCheckBoxMargin;
+            }
             return {std::max(menu->itemWidth(), needed), CExMenu::kItemHeight};
         }
         if (type == CT_Menu && menu != nullptr) {
@@ -173,7 +176,21 @@ void CExMenu::paintEvent(QPaintEvent*) {
         painter.setClipRect(area);
         const int top = area.top() + (area.height() - metrics.height()) / 2;
         painter.drawText(area.left() + kTextIndent, top + metrics.ascent(), itemText(action));
+        if (action->isCheckable()) {
+            paintCheckBox(painter, area, action->isChecked(), selected);
+        }
         painter.setClipping(false);
+    }
+}
+
+void CExMenu::paintCheckBox(QPainter& painter, const QRect& row, bool checked, bool selected) {
+    const QRect box(row.right() - kCheckBoxMargin - kCheckBoxSize + 1,
+                    row.top() + (row.height() - kCheckBoxSize) / 2, kCheckBoxSize, kCheckBoxSize);
+    const QColor ink = selected ? kSelectedText : kNormalText;
+    painter.setPen(ink);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    if (checked) {
+        painter.fillRect(box.adjusted(2, 2, -2, -2), ink);
     }
 }
 

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+class QPainter;
+
 namespace gx508 {
 
 struct ExMenuItem;
@@ -27,7 +29,8 @@ struct ExMenuItem {
 };
 
 // The program's popup menu, drawn in the skin: flat 20-pixel rows of white text on dark red, a
-// lighter red under the pointer, a three-pixel red frame, no check marks and no submenu arrows.
+// lighter red under the pointer, a three-pixel red frame and no submenu arrows. A checkable
+// action shows a small white box at the row's right end, filled while it is checked.
 class CExMenu : public QMenu {
     Q_OBJECT
 
@@ -35,6 +38,8 @@ class CExMenu : public QMenu {
     static constexpr int kItemHeight = 20;
     static constexpr int kFrameWidth = 3;
     static constexpr int kTextIndent = 2;
+    static constexpr int kCheckBoxSize = 10;
+    static constexpr int kCheckBoxMargin = 5;  // on both sides of the box
     static constexpr QColor kNormalBackground{111, 41, 41};
     static constexpr QColor kSelectedBackground{143, 32, 32};
     static constexpr QColor kNormalText{255, 255, 255};
@@ -83,6 +88,7 @@ class CExMenu : public QMenu {
     };
 
     void appendModel(const ExMenuModel& model);
+    static void paintCheckBox(QPainter& painter, const QRect& row, bool checked, bool selected);
     const Item* findItem(const QAction* action) const;
 
     int m_itemWidth = 0;

@@ -25,7 +25,7 @@ struct TranslatedCase {
     std::string_view expected;
 };
 
-TEST(MainWindowTextsTest, ButtonFollowsTheLanguageAndWarningsAreNeverBlank) {
+TEST(MainWindowTextsTest, ButtonFollowsTheLanguageAndWarningsAndMenuItemsAreNeverBlank) {
     const TranslatedCase cases[] = {
         {MainWindowText::Ok, Language::Chs, "确定"},
         {MainWindowText::Ok, Language::Cht, "確定"},
@@ -39,6 +39,11 @@ TEST(MainWindowTextsTest, ButtonFollowsTheLanguageAndWarningsAreNeverBlank) {
         {MainWindowText::MouseInaccessible, Language::None,
          "The GX508 mouse is plugged in, but the system does not let this program open it. "
          "Install the udev rule 70-gx508.rules, then unplug the mouse and plug it in again."},
+        {MainWindowText::StartAtLogin, Language::Chs, "登录时启动"},
+        {MainWindowText::StartAtLogin, Language::Cht, "登入時啟動"},
+        {MainWindowText::StartAtLogin, Language::En, "Start at login"},
+        {MainWindowText::StartAtLogin, Language::De, "Beim Anmelden starten"},
+        {MainWindowText::StartAtLogin, Language::None, "Start at login"},
     };
     for (const TranslatedCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "text " << static_cast<int>(c.text) << " language "
@@ -46,9 +51,9 @@ TEST(MainWindowTextsTest, ButtonFollowsTheLanguageAndWarningsAreNeverBlank) {
         EXPECT_EQ(MainWindowTextOf(c.text, c.language), c.expected);
     }
     for (Language language : kEveryLanguage) {
-        for (MainWindowText warning :
-             {MainWindowText::ApplyFailed, MainWindowText::MouseInaccessible}) {
-            EXPECT_FALSE(MainWindowTextOf(warning, language).empty());
+        for (MainWindowText text : {MainWindowText::ApplyFailed, MainWindowText::MouseInaccessible,
+                                    MainWindowText::StartAtLogin}) {
+            EXPECT_FALSE(MainWindowTextOf(text, language).empty());
         }
     }
 }

@@ -67,6 +67,7 @@ class CExMenuTest : public QObject {
     void choosingItemsReportsTheirCommands();
     void submenuOpensOnClickAndReportsThroughTheTopMenu();
     void ampersandsAreShownAsTheyAre();
+    void checkableItemsShowTheirStateInABox();
 };
 
 void CExMenuTest::itemsAreTwentyPixelsHighAndAsWideAsTheMenuSays() {
@@ -199,6 +200,49 @@ void CExMenuTest::ampersandsAreShownAsTheyAre() {
     const QAction* action = menu.appendItem(7, QStringLiteral("Copy & Paste"));
     QCOMPARE(menu.itemText(action), QStringLiteral("Copy & Paste"));
     QCOMPARE(action->text(), QStringLiteral("Copy && Paste"));  // no mnemonic
+}
+
+void CExMenuTest::checkableItemsShowTheirStateInABox() {
+    CExMenu menu(menuFont());
+    menu.setItemWidth(40);
+    QAction* toggle = menu.appendItem(3, QStringLiteral("Start at login"));
+    toggle->setCheckable(true);
+    menu.appendItem(2, QStringLiteral("Exit"));
+    QSignalSpy chosen(&menu, &CExMenu::commandChosen);
+    menu.popup(QPoint(100, 100));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+
+    const QRect row = menu.actionGeometry(toggle);
+    const int textWidth =
+        QFontMetrics(menuFont()).horizontalAdvance(QStringLiteral("Start at login"));
+    QVERIFY2(row.width() >= 2 + textWidth + CExMenu::kCheckBoxSize + 2 * CExMenu::kCheckBoxMargin,
+             qPrintable(QString::number(row.width())));
+    const int size = CExMenu::kCheckBoxSize;
+    const QRect box(row.right() - CExMenu::kCheckBoxMargin - size + 1,
+                    row.top() + (row.height() - size) / 2, size, size);
+    const QRect inside = box.adjusted(1, 1, -1, -1);
+    const int outline = 4 * (size - 1);
+
+    QImage image = rendered(menu);
+    QCOMPARE(countColor(image, CExMenu::kNormalText, box), outline);
+    QCOMPARE(countColor(image, CExMenu::kNormalBackground, inside), (size - 2) * (size - 2));
+    const QRect exitEnd = menu.actionGeometry(menu.actions().at(1))
+                              .intersected(QRect(box.left(), 0, size, image.height()));
+    QCOMPARE(countColor(image, CExMenu::kNormalBackground, exitEnd),
+             exitEnd.width() * exitEnd.height());
+
+    clickItem(menu, 0);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.at(0).at(0).toInt(), 3);
+    QVERIFY(toggle->isChecked());
+    menu.popup(QPoint(100, 100));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.setActiveAction(nullptr);
+    image = rendered(menu);
+    QCOMPARE(countColor(image, CExMenu::kNormalText, box), outline + (size - 4) * (size - 4));
+    QCOMPARE(countColor(image, CExMenu::kNormalText, box.adjusted(2, 2, -2, -2)),
+             (size - 4) * (size - 4));
+    menu.close();
 }
 
 }  // namespace gx508
