@@ -9,6 +9,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick python3 openbox trayer
     fonts-liberation2 fonts-wqy-microhei
     clang libclang-rt-14-dev
+    weston qt6-wayland
 )
 missing=()
 for p in "${packages[@]}"; do

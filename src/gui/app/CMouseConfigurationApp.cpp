@@ -28,7 +28,10 @@
 namespace gx508 {
 
 CMouseConfigurationApp::CMouseConfigurationApp(DeviceMode mode, StartKind start)
-    : m_mode(mode), m_start(start), m_autostart(CurrentAutostartEntry()) {}
+    : m_mode(mode), m_start(start), m_autostart(CurrentAutostartEntry()) {
+    connect(&m_termination, &TerminationWatcher::terminationRequested, this,
+            &CMouseConfigurationApp::terminate);
+}
 
 CMouseConfigurationApp::~CMouseConfigurationApp() = default;
 
@@ -131,6 +134,16 @@ void CMouseConfigurationApp::shutdown() {
     m_tray->removeIcon();
     m_window->hide();
     QCoreApplication::exit(0);
+}
+
+void CMouseConfigurationApp::terminate() {
+    if (m_tray) {
+        // The icon menu's "Exit", which waits for a running device sequence to end.
+        emit m_tray->exitRequested();
+    } else {
+        // The splash, which does not close on request either, is all there is yet.
+        QCoreApplication::exit(0);
+    }
 }
 
 }  // namespace gx508

@@ -8,6 +8,7 @@
 #include "core/perf/PointerSettings.h"
 #include "gui/app/ConsoleOutput.h"
 #include "gui/app/QtPointerBackend.h"
+#include "gui/app/TerminationWatcher.h"
 #include "platform/AutostartEntry.h"
 #include "platform/DebugLog.h"
 #include "platform/DesktopPointer.h"
@@ -41,6 +42,7 @@ enum class StartKind {
 
 // The application object: owns the program-wide state, the device side and the main window,
 // and runs the start-up: the splash, then the connection, the settings load and the window.
+// SIGTERM and SIGINT end it as the icon menu's "Exit" does.
 class CMouseConfigurationApp : public QObject {
     Q_OBJECT
 
@@ -59,9 +61,11 @@ class CMouseConfigurationApp : public QObject {
     // state.
     void shutdown();
     void setStartAtLogin(bool enabled);
+    void terminate();
 
     DeviceMode m_mode;
     StartKind m_start;
+    TerminationWatcher m_termination;
     AutostartEntry m_autostart;
     DebugLog m_log;
     ConsoleOutput m_console;

@@ -6,6 +6,7 @@
 #include "gui/app/CMouseConfigurationApp.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/StartOptions.h"
+#include "platform/AutostartEntry.h"
 
 int main(int argc, char** argv) {
     const std::optional<gx508::StartOptions> options =
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
+    // Wayland desktops match the window to the installed desktop entry (its icon and name) by
+    // this id; X11 desktops use the window class, which is the executable's name.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(gx508::ApplicationId()));
     // The program lives on in the notification area with no window shown; only "Exit" ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     gx508::SingleInstance instance;

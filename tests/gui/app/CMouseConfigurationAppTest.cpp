@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 
+#include <csignal>
 #include <filesystem>
 #include <memory>
 
@@ -57,6 +59,8 @@ class CMouseConfigurationAppTest : public QObject {
     void aNormalStartShowsTheSplashFirst();
     void startAtLoginWritesAndRemovesTheAutostartEntry();
     void anEntryAlreadyThereShowsChecked();
+    void sigtermEndsTheProgram_data();
+    void sigtermEndsTheProgram();
 
   private:
     std::unique_ptr<test::TempFolder> m_home;
@@ -137,6 +141,25 @@ void CMouseConfigurationAppTest::anEntryAlreadyThereShowsChecked() {
     QAction* item = startAtLoginItem();
     QVERIFY(item != nullptr);
     QVERIFY(item->isChecked());
+}
+
+void CMouseConfigurationAppTest::sigtermEndsTheProgram_data() {
+    QTest::addColumn<StartKind>("start");
+    QTest::newRow("during the splash") << StartKind::Normal;
+    QTest::newRow("with the window in the tray") << StartKind::Autostart;
+}
+
+void CMouseConfigurationAppTest::sigtermEndsTheProgram() {
+    QFETCH(StartKind, start);
+    CMouseConfigurationApp program(DeviceMode::Virtual, start);
+    QVERIFY(program.start());
+    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+    // Ends the loop with another status should the signal not end it.
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+    guard.start(20000);
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 }  // namespace gx508
