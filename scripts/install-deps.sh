@@ -10,7 +10,7 @@ packages=(
     fonts-liberation2 fonts-wqy-microhei
     clang libclang-rt-14-dev
     weston qt6-wayland
-    desktop-file-utils appstream
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
