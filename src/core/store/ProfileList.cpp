@@ -18,7 +18,12 @@ std::string ItemKey(int position) {
 }
 
 std::string Quoted(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
+    std::string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted += '"';
+    quoted += name;
+    quoted += '"';
+    return quoted;
 }
 
 // The number a name holds: the decimal digits right after its first space.
