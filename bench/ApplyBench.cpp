@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long an apply takes against the virtual mouse with the real, sleeping pacer, compared
 // with the time the protocol itself prescribes (the sum of its pauses). The transport should
 // add almost nothing: the "ratio" counter should stay within 1.00 .. 1.02.

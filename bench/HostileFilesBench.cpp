@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads crafted files of growing size: a record.ini of one macro with ItemCount=4096 padded
 // with blank lines, and a settings ini of bare line ends. The time per byte should stay flat
 // as the size grows (the fitted complexity reads "N"), near the floor of reading the bytes

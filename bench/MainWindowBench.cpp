@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's own costs: a full repaint of the main window, the start-up from the
 // settings load to the window's first painted frame (the three-second splash, a fixed wait by
 // design, is left out), and the memory the running program holds once idle.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a build folder packs what `cmake --install` installs.
 # scripts/package.sh makes the build a distribution would (Release, Debian's hardening flags).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the base files of the program folder from the code defaults, so that a first run
 // starts from the factory settings: the three settings files, the base and per-profile
 // settings inis with the factory labels in every language, and the macro store with the three

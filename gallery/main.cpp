@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control gallery: renders every skinned control in each of its looks, drawn from a skin
 // folder, into PNG files, so that the controls can be looked at as a user sees them.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds into build/ (the portable program folder is build/bin/), with warnings
 # as errors as the project's own builds have them.
 set -euo pipefail

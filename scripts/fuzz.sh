@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and libFuzzer into build-fuzz/ and runs each for a fixed
 # time (default 20 s; FUZZ_SECONDS overrides). New inputs go to build-fuzz/corpus/, crashes to
 # build-fuzz/crashes/; a crash fails the run: copy it into tests/fuzz/corpus/<target>/ as a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every package the build, the program and the tests need on Debian 12.
 set -euo pipefail
 packages=(

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package the way a distribution builds the program: a Release build of the
 # programs alone (no tests) with Debian's hardening flags, installed under /usr and packed by
 # CPack. Prints the package's path.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan/), then the tests that run an apply beside the window and the reader thread under
 # ThreadSanitizer (build-tsan/). Any finding fails the run.

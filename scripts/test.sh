@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test: the default build with all its tests,
 # and the Debian package from a packager's Release build with the hardening flags, which is
 # unpacked and checked. Arguments go to ctest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash picture, the window and notification-area icons and the two logo marks.
 
 #include <QLinearGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile manager, the macro manager, the macro selector (shared with the gun macro
 // selector) and the single key dialog, with their buttons and tick boxes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gun macro manager and its three step dialogs: keyboard key, mouse event and cursor
 // displacement.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its background, the left and middle columns, the section headers, the
 // command, window and view buttons, the button assignment and axis sensitivity panels.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse pictures of the main window's mouse view and the button overlays drawn over them.
 //
 // Every shape is laid out in main-window coordinates. The base picture of a view and each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings panel: its background, the pages under its headers, their slider tracks and
 // choice boxes, and the cells of its scroll bar.
 

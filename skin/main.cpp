@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin generator: draws every image of the skin into a folder, or renders the contact sheet
 // of a generated skin folder.
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when the portable program folder lacks a file the program needs at its first start.
 set(required gx508 gx508ctl Skins config.bin config0.bin config1.bin str.ini strGaming.ini
              str0.ini str1.ini record.ini)

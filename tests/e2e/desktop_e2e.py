@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end runs of the desktop program on the virtual mouse in a real X server.
 
 Starts Xvfb, runs gx508 --virtual-mouse from a private copy of the program folder, drives it with

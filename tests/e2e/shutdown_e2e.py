@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Ending the desktop program, in a real X server with a window manager (openbox).
 
 "Exit" in the notification-area icon's menu (a stand-alone notification area, trayer) and "Update"

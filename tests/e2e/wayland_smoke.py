@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The desktop program under a Wayland compositor.
 
 Starts weston on its headless backend with a private runtime folder, runs gx508 --virtual-mouse

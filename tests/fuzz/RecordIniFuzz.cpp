@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FuzzTarget.h"
 #include "core/LogSink.h"
 #include "core/device/MacroImage.h"

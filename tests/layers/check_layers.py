@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks every #include under src/ against the layers and the order of the core folders.
 
 Layers: core sees core; platform sees core; gui sees core and platform; cli sees core and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The layer check against the tree and against scratch copies with one include made wrong."""
 import pathlib
 import shutil

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the Debian package that scripts/package.sh builds.
 
 Unpacks it into a scratch root (dpkg-deb -x, nothing is installed on the machine) and checks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files that tie the installed program into the desktop (the desktop entry, the metainfo
 // file, the udev rule) name the program and the mouse as the code does.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/GSettingsPointerBackend.h"
 
 // GIO declares its in-memory settings store only to code that asks for the store interface.

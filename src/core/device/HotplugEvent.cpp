@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/device/HotplugEvent.h"
 
 #include <charconv>

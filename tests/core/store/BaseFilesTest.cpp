@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base files the build leaves in the program folder: made from the code defaults, they are
 // what a first run loads.
 #include <gtest/gtest.h>
