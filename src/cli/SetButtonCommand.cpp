@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/ArgumentDialogs.h"
+#include "cli/EnglishState.h"
 #include "core/assign/AssignmentDispatch.h"
 #include "core/assign/AssignmentMenu.h"
 #include "core/assign/FunctionCatalogue.h"
@@ -109,17 +110,6 @@ int PositionOf(const std::vector<std::string>& names, const std::string& name) {
     return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }
 
-// The state as the English menu sees it: the labels on the command line are English.
-std::unique_ptr<SharedState> EnglishView(const SharedState& state) {
-    auto english = std::make_unique<SharedState>(state.paths.folder, state.log);
-    english->block = state.block;
-    english->paths = state.paths;
-    english->gunNames = state.gunNames;
-    english->languageCode = "EN";
-    english->texts = LanguageTable::For("EN");
-    return english;
-}
-
 class ButtonAssignment {
   public:
     ButtonAssignment(SharedState& state, int button) : m_state(state), m_button(button) {}
@@ -153,7 +143,7 @@ std::optional<Refusal> ButtonAssignment::prepare(std::string_view function, cons
         return prepareGunMacro(function.substr(kGunPrefix.size()), menu);
     }
     const auto command =
-        CommandOfLabel(BuildAssignmentMenu(*EnglishView(m_state), m_button), function);
+        CommandOfLabel(BuildAssignmentMenu(*EnglishCopy(m_state), m_button), function);
     if (!command) {
         return Refusal{"set button: unknown function \"" + std::string(function) +
                        "\" (give an English label as show prints it, key:NAME, "

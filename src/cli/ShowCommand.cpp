@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/EnglishState.h"
 #include "core/assign/FunctionCatalogue.h"
 #include "core/assign/FunctionLabels.h"
 #include "core/macro/MacroStore.h"
@@ -65,17 +66,6 @@ std::string NameAt(const std::vector<std::string>& names, int position) {
     return position >= 0 && position < static_cast<int>(names.size())
                ? "\"" + names[static_cast<std::size_t>(position)] + "\""
                : "number " + std::to_string(position) + " (not in the store)";
-}
-
-// Functions are described in English whatever the interface language.
-std::unique_ptr<SharedState> EnglishCopy(const SharedState& state) {
-    auto english = std::make_unique<SharedState>(state.paths.folder, state.log);
-    english->block = state.block;
-    english->paths = state.paths;
-    english->gunNames = state.gunNames;
-    english->languageCode = "EN";
-    english->texts = LanguageTable::For("EN");
-    return english;
 }
 
 std::string GunSwitchBinding(const SettingsBlock& b, int gunSwitch) {
