@@ -24,7 +24,9 @@ import threading
 import time
 import unittest
 
-WAIT = 60.0  # generous limit for anything to happen on a loaded machine
+sys.dont_write_bytecode = True  # no compiled copy of the shared helpers in the source tree
+from desktop_e2e import WAIT, wait_for  # noqa: E402
+
 TITLE = "VelmoraGX508鼠标"
 APP_ID = "example.velmora_gaming.GX508"
 BASE_FILES = ("config.bin", "config0.bin", "config1.bin", "str.ini", "strGaming.ini", "str0.ini",
@@ -37,16 +39,6 @@ def png_size(path):
     with open(path, "rb") as f:
         header = f.read(24)
     return struct.unpack(">II", header[16:24])
-
-
-def wait_for(condition, what, limit=WAIT):
-    deadline = time.monotonic() + limit
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.2)
-    raise AssertionError("timed out waiting for " + what)
 
 
 def rgb(path, crop=None):
