@@ -44,13 +44,7 @@ struct CtlRun {
 // Runs gx508ctl in-process. The "real" backend is a virtual mouse the test prepares.
 class CtlTest : public ::testing::Test {
   protected:
-    CtlTest() {
-        for (const auto& entry : fs::directory_iterator(GX508_PROGRAM_DIR)) {
-            if (entry.is_regular_file() && entry.path().extension() != "") {
-                fs::copy_file(entry.path(), folder / entry.path().filename().string());
-            }
-        }
-    }
+    CtlTest() { test::CopyBaseFiles(GX508_PROGRAM_DIR, folder.path()); }
 
     CtlRun Ctl(std::vector<std::string> args, std::optional<std::string> defaultFolder = {}) {
         std::ostringstream out;

@@ -28,13 +28,7 @@ struct CtlOutcome {
 // gx508ctl profile … run in-process on a copy of the program folder the build makes.
 class ProfileCommandTest : public ::testing::Test {
   protected:
-    ProfileCommandTest() {
-        for (const auto& entry : fs::directory_iterator(GX508_PROGRAM_DIR)) {
-            if (entry.is_regular_file() && entry.path().extension() != "") {
-                fs::copy_file(entry.path(), folder / entry.path().filename().string());
-            }
-        }
-    }
+    ProfileCommandTest() { test::CopyBaseFiles(GX508_PROGRAM_DIR, folder.path()); }
 
     CtlOutcome Ctl(const std::vector<std::string>& words) {
         std::vector<std::string> args = {"--folder", folder.path().string()};

@@ -66,11 +66,7 @@ struct CtlRun {
 class SetButtonCommandTest : public ::testing::Test {
   protected:
     SetButtonCommandTest() {
-        for (const auto& entry : fs::directory_iterator(GX508_PROGRAM_DIR)) {
-            if (entry.is_regular_file() && entry.path().extension() != "") {
-                fs::copy_file(entry.path(), folder / entry.path().filename().string());
-            }
-        }
+        test::CopyBaseFiles(GX508_PROGRAM_DIR, folder.path());
         test::WriteText(folder / "record.ini", kMacroStore);
     }
 

@@ -43,6 +43,16 @@ inline void WriteText(const std::filesystem::path& path, const std::string& text
     out << text;
 }
 
+// Copies the files of a program folder (the base files beside the executables, not its
+// folders and not the executables themselves) into `to`.
+inline void CopyBaseFiles(const std::filesystem::path& from, const std::filesystem::path& to) {
+    for (const auto& entry : std::filesystem::directory_iterator(from)) {
+        if (entry.is_regular_file() && entry.path().extension() != "") {
+            std::filesystem::copy_file(entry.path(), to / entry.path().filename());
+        }
+    }
+}
+
 inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
