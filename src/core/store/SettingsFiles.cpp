@@ -35,12 +35,16 @@ void RefreshPaths(SharedState& state) {
 }
 
 // Reads a settings file over the start of the block: as many bytes as the file holds, at most
-// the whole block. A missing file or one that cannot be opened leaves the block unchanged.
+// the whole block. A missing file or one that cannot be opened leaves the block unchanged; one
+// that cannot be opened is remembered, so that no save replaces it.
 void ReadSettingsFile(SharedState& state, const char* missingLine) {
     const Result<std::vector<std::uint8_t>> file =
         ReadFileBytes(state.paths.settingsFile, kSettingsFileSize);
+    const bool unread = !file && file.code() != ENOENT;
+    state.unreadSettingsFile = unread ? state.paths.settingsFile : fs::path();
+    state.unreadSettingsCode = unread ? file.code() : 0;
     if (!file) {
-        state.log.Write(file.code() == ENOENT ? missingLine : "Config file cannot be opened.\n");
+        state.log.Write(unread ? "Config file cannot be opened.\n" : missingLine);
         return;
     }
     if (!file->empty()) {
@@ -127,6 +131,12 @@ Status SaveProfileSettings(SharedState& state) {
 }
 
 Status WriteSettingsFile(const SharedState& state, const fs::path& path) {
+    if (!state.unreadSettingsFile.empty() && path == state.unreadSettingsFile) {
+        state.log.Write("Config file was not read; it is kept as it is.\n");
+        return Status::Error(
+            "the settings file " + path.string() + " could not be read, so it was not replaced",
+            state.unreadSettingsCode);
+    }
     std::vector<std::uint8_t> image;
     image.reserve(kSettingsFileSize);
     image.push_back(1);

@@ -26,7 +26,9 @@ void LoadProfileSettings(SharedState& state);
 void LoadProfile(SharedState& state, int profile);
 
 // Writes config%d.bin of the current profile (atomically) and chooses str%d.ini. A failure is
-// logged with the system's error code and returned; the previous file stays whole.
+// logged with the system's error code and returned; the previous file stays whole. A settings
+// file that the last load found but could not read is not replaced: the save fails with the
+// read's error code.
 Status SaveProfileSettings(SharedState& state);
 
 // Writes a settings file of the block to `path` (atomically), with the logs of

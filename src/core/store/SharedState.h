@@ -41,6 +41,11 @@ struct SharedState {
     SettingsPaths paths;
     std::uint8_t firstRunFlag = 0;  // the byte last read from a settings file
     bool defaultsRestored = false;  // set while Restore defaults loads the base files
+    // A settings file that is there but could not be read when it was last loaded, and the
+    // system's error code (empty path when the last load read its file or found none). Saves
+    // refuse to replace it, so the settings it holds are not lost to the ones in memory.
+    std::filesystem::path unreadSettingsFile;
+    int unreadSettingsCode = 0;
     std::array<std::string, kGunNameCount> gunNames;
     std::array<std::string, kLabelCount> labels;  // function label of button index 0..11
     std::array<std::string, 2> extraLabels;       // "Item13", "Item14": kept, not shown

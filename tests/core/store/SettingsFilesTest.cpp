@@ -128,6 +128,40 @@ TEST_F(SettingsFilesTest, MissingOrUnopenableFilesLeaveTheBlockUnchanged) {
     EXPECT_EQ(state->paths.settingsIni, folder / "str2.ini");
 }
 
+// A settings file the program may replace but not read holds the user's settings: the load
+// keeps the block in memory, and the save after it must fail rather than write that block over
+// the file. Once the file reads again, or when it was missing, the save goes through.
+TEST_F(SettingsFilesTest, SaveDoesNotReplaceAFileTheLoadCouldNotRead) {
+    const std::string stored(kSettingsFileSize, '\x5A');
+    const std::filesystem::path file = test::WriteOwnerOnlyFile(folder, "config2.bin", stored);
+    const int result = test::RunAsOrdinaryUser([&] {
+        RecordingLog childLog;
+        SharedState child(folder.path(), childLog);
+        child.currentProfile = 2;
+        LoadProfile(child, 2);
+        const Status refused = SaveProfileSettings(child);
+        std::filesystem::remove(folder / "config3.bin");
+        child.currentProfile = 3;
+        LoadProfile(child, 3);
+        const Status missingSaved = SaveProfileSettings(child);
+        return !refused && refused.code() == EACCES && missingSaved.ok();
+    });
+    if (result < 0) {
+        GTEST_SKIP() << "cannot run as an ordinary user here";
+    }
+    EXPECT_EQ(result, 0);
+    const std::vector<std::uint8_t> kept = ReadBytes(file);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), stored);
+    EXPECT_TRUE(std::filesystem::exists(folder / "config3.bin"));
+
+    std::filesystem::permissions(file, std::filesystem::perms::all);
+    state->currentProfile = 2;
+    LoadProfile(*state, 2);
+    state->block.setByte(0, 0x01);
+    ASSERT_TRUE(SaveProfileSettings(*state));
+    EXPECT_EQ(ReadBytes(file)[1], 0x01);
+}
+
 TEST_F(SettingsFilesTest, SaveWritesTheFlagAndTheBlock) {
     state->currentProfile = 3;
     state->block.fill(0, block::kSize, 0x11);
