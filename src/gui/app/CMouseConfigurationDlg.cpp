@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -30,9 +31,11 @@
 #include "gui/assign/MouseView.h"
 #include "gui/assign/WindowAssignmentDialogs.h"
 #include "gui/perf/CDlgadvance.h"
+#include "gui/store/CConfigDialog.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CDMarker.h"
 #include "gui/ui/CExMenu.h"
+#include "gui/ui/CLBEditorWnd.h"
 #include "gui/ui/FontMap.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
@@ -163,6 +166,7 @@ void CMouseConfigurationDlg::createCommandButtons(const QString& fontFace) {
         m_mouseView->ClearHighlight();
         hideToTray();
     });
+    connect(m_profile, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::openProfileManager);
     connect(m_reset, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::onReset);
     connect(m_cancel, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::onCancel);
     connect(m_apply, &CBitmapBtn::clicked, this, &CMouseConfigurationDlg::onApply);
@@ -310,6 +314,53 @@ void CMouseConfigurationDlg::onDefaultsRestored() {
     m_mouseView->SelectView(1);
 }
 
+CConfigDialog* CMouseConfigurationDlg::profileManager() const {
+    return m_profileManager;
+}
+
+void CMouseConfigurationDlg::openProfileManager() {
+    if (m_profileManager != nullptr) {
+        return;
+    }
+    if (m_skin.image(kProfileBackgroundFile).isNull()) {
+        auto* box = new QMessageBox(QMessageBox::NoIcon,
+                                    QStringLiteral("Config Dialog Load background image failed!!!"),
+                                    QStringLiteral("error"), QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setObjectName(QStringLiteral("profileBackgroundMissing"));
+        box->open();
+        return;
+    }
+    m_mouseView->ClearHighlight();
+    m_profileManager = new CConfigDialog(m_state, m_skin, this);
+    connect(m_profileManager, &CConfigDialog::settingsReplaced, this,
+            &CMouseConfigurationDlg::refreshFromBlock);
+    connect(m_profileManager, &CConfigDialog::finished, this,
+            &CMouseConfigurationDlg::onProfileChosen);
+    setProfileManagerShown(true);
+    m_profileManager->show();
+    m_profileManager->raise();
+    m_profileManager->list()->setFocus();
+}
+
+void CMouseConfigurationDlg::onProfileChosen(bool loaded) {
+    m_profileManager->hide();
+    m_profileManager->deleteLater();
+    m_profileManager = nullptr;
+    setProfileManagerShown(false);
+    if (loaded) {
+        refreshFromBlock();
+    }
+}
+
+void CMouseConfigurationDlg::setProfileManagerShown(bool shown) {
+    m_leftColumn->setCovered(shown);
+    m_mouseView->setCovered(shown);
+    for (CBitmapBtn* button : {m_reset, m_cancel, m_apply}) {
+        button->setEnabled(!shown);
+    }
+}
+
 void CMouseConfigurationDlg::onHelp() {
     m_mouseView->ClearHighlight();
     bringToFront();
@@ -377,7 +428,7 @@ void CMouseConfigurationDlg::closeOwnDialogs() {
 }
 
 void CMouseConfigurationDlg::onBusyChanged(bool busy) {
-    m_apply->setEnabled(!busy);
+    m_apply->setEnabled(!busy && m_profileManager == nullptr);
     m_busy->setBusy(busy);
     if (!busy && m_exitWhenIdle) {
         emit exitRequested();
@@ -459,6 +510,10 @@ bool CMouseConfigurationDlg::eventFilter(QObject* watched, QEvent* event) {
     }
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this) {
+        return false;
+    }
+    // The in-place editor takes the keys of the name it edits.
+    if (!m_session.busy() && qobject_cast<const CLBEditorWnd*>(watched) != nullptr) {
         return false;
     }
     const int key = static_cast<QKeyEvent*>(event)->key();

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -15,6 +16,7 @@
 namespace gx508 {
 
 class CBitmapBtn;
+class CConfigDialog;
 class BusyOverlay;
 class ButtonAssignmentMenu;
 class CDlgadvance;
@@ -62,6 +64,9 @@ class CMouseConfigurationDlg : public QWidget {
     CBitmapBtn* resetButton() const { return m_reset; }
     CBitmapBtn* closeButton() const { return m_close; }
     CBitmapBtn* helpButton() const { return m_help; }
+    CBitmapBtn* profileButton() const { return m_profile; }
+    // The profile manager while it is open.
+    CConfigDialog* profileManager() const;
     BusyOverlay* busyOverlay() const { return m_busy; }
     CExMenu* helpMenu() const { return m_helpMenu; }
     ButtonAssignmentMenu& assignmentMenu() const { return *m_assignmentMenu; }
@@ -72,6 +77,11 @@ class CMouseConfigurationDlg : public QWidget {
 
     // Shows the balloon of a status notice, if the notice has one.
     void showStatusNotice(DeviceNotice notice);
+
+    // Lays the profile manager over the left column, hiding its headers, sliders and selectors,
+    // and disables Reset, Cancel and Apply until the manager has chosen a profile. Nothing when
+    // it is open already.
+    void openProfileManager();
 
     // Brings the window back from the notification area: centred, refreshed from the block, both
     // sections closed. Only while the mouse is connected.
@@ -119,6 +129,8 @@ class CMouseConfigurationDlg : public QWidget {
     void toggleButtonList();
     void toggleAxisPanel();
     void closeOwnDialogs();
+    void onProfileChosen(bool loaded);
+    void setProfileManagerShown(bool shown);
 
     SharedState& m_state;
     MouseSession& m_session;
@@ -138,6 +150,7 @@ class CMouseConfigurationDlg : public QWidget {
     CBitmapBtn* m_cancel = nullptr;
     CBitmapBtn* m_apply = nullptr;
     CExMenu* m_helpMenu = nullptr;
+    QPointer<CConfigDialog> m_profileManager;
     BusyOverlay* m_busy = nullptr;
     int m_earlyHide = 2;
     bool m_exitWhenIdle = false;

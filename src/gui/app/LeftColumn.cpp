@@ -71,6 +71,11 @@ void LeftColumn::setAxisExpanded(bool expanded) {
     layout();
 }
 
+void LeftColumn::setCovered(bool covered) {
+    m_covered = covered;
+    layout();
+}
+
 void LeftColumn::setSensitivity(int x, int y) {
     m_x->setPosClamped(x);
     m_y->setPosClamped(y);
@@ -89,8 +94,11 @@ void LeftColumn::layout() {
                      axisPanelTop() + layout::kSliderTopOffset);
     m_x->move(xAt);
     m_y->move(xAt + QPoint(0, layout::kSliderSpacing));
-    m_x->setVisible(m_axisExpanded);
-    m_y->setVisible(m_axisExpanded);
+    for (CBitmapBtn* header : {m_assignment, m_macro, m_gun, m_axis}) {
+        header->setVisible(!m_covered);
+    }
+    m_x->setVisible(m_axisExpanded && !m_covered);
+    m_y->setVisible(m_axisExpanded && !m_covered);
     m_window.update();
 }
 

@@ -40,6 +40,10 @@ class LeftColumn : public QObject {
     void setAxisExpanded(bool expanded);
     bool axisExpanded() const { return m_axisExpanded; }
 
+    // While the profile manager lies over the column, its headers and sliders are hidden.
+    void setCovered(bool covered);
+    bool covered() const { return m_covered; }
+
     // Both sliders, each value limited to the slider range.
     void setSensitivity(int x, int y);
 
@@ -65,6 +69,7 @@ class LeftColumn : public QObject {
     int m_listHeight;
     bool m_listExpanded = false;
     bool m_axisExpanded = false;
+    bool m_covered = false;
 };
 
 }  // namespace gx508

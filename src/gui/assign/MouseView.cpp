@@ -113,6 +113,11 @@ void MouseView::setListExpanded(bool expanded) {
     m_window.update(layout::kPanelArea);
 }
 
+void MouseView::setCovered(bool covered) {
+    m_covered = covered;
+    showPanelLabels();
+}
+
 void MouseView::setLabelTexts(const std::array<std::string, kLabelCount>& labels) {
     for (std::size_t k = 0; k < labels.size(); ++k) {
         m_labels[k]->setText(QString::fromStdString(labels[k]));
@@ -121,7 +126,7 @@ void MouseView::setLabelTexts(const std::array<std::string, kLabelCount>& labels
 
 void MouseView::showPanelLabels() {
     for (int mode = 0; mode < 2; ++mode) {
-        const bool visible = m_listExpanded && mode == m_panelMode;
+        const bool visible = m_listExpanded && !m_covered && mode == m_panelMode;
         for (int row = 0; row < PanelRowCount(mode); ++row) {
             label(PanelButtonIndex(mode, row))->setVisible(visible);
         }

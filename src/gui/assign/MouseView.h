@@ -43,6 +43,9 @@ class MouseView : public QObject {
     void setListExpanded(bool expanded);
     bool listExpanded() const { return m_listExpanded; }
 
+    // While the profile manager lies over the button list, every label is hidden.
+    void setCovered(bool covered);
+
     // The function label texts of button index 0..11.
     void setLabelTexts(const std::array<std::string, kLabelCount>& labels);
 
@@ -76,6 +79,7 @@ class MouseView : public QObject {
     int m_panelMode = 0;
     int m_highlighted = -1;
     bool m_listExpanded = false;
+    bool m_covered = false;
 };
 
 }  // namespace gx508

@@ -15,10 +15,6 @@ namespace gx508 {
 
 namespace {
 
-// The text keeps this far from the button's left and right edges.
-constexpr int kTextLeftMargin = 4;
-constexpr int kTextRightMargin = 5;
-
 // A height below one pixel asks for the default.
 int effectiveFontHeight(int pixels) {
     return pixels >= 1 ? pixels : CBitmapBtn::kDefaultFontHeight;

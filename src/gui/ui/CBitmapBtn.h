@@ -25,6 +25,9 @@ class CBitmapBtn : public QAbstractButton {
     // A single line that is too wide is drawn smaller, but never below this height.
     static constexpr int kMinimumFittedFontHeight = 8;
     static constexpr QColor kDefaultTextColor{253, 253, 253};
+    // The text keeps this far from the button's left and right edges (plus the indent).
+    static constexpr int kTextLeftMargin = 4;
+    static constexpr int kTextRightMargin = 5;
 
     explicit CBitmapBtn(QWidget* parent = nullptr);
     CBitmapBtn(const QString& text, const QRect& geometry, QWidget* parent);

@@ -65,6 +65,11 @@ inline constexpr SkinFile kViewTabNormalFile{"button-mouse-normal.png", 62, 29};
 inline constexpr SkinFile kViewTabOverFile{"button-mouse-over.png", 62, 29};
 inline constexpr SkinFile kViewTabLeaveFile{"button-mouse-leave.png", 62, 29};
 
+// The profile manager: its background and the glyphs of its New and Delete buttons.
+inline constexpr SkinFile kProfileBackgroundFile{"Config/Config.png", 263, 600};
+inline constexpr SkinFile kProfileNewFile{"Config/New-Config.png", 12, 12};
+inline constexpr SkinFile kProfileDeleteFile{"Config/Del-Config.png", 12, 12};
+
 // Button assignment and axis sensitivity panels of the left column.
 inline constexpr SkinFile kFrontPanelFile{"ButtonAssignment/BK_ButtonAssignment.png", 242, 174};
 inline constexpr SkinFile kSidePanelFile{"ButtonAssignment/BK_ButtonAssignment-Side.png", 242, 174};
@@ -198,9 +203,9 @@ inline constexpr std::array kSkinFiles = {
     kBack5Files.over,
 
     // Profile manager.
-    SkinFile{"Config/Config.png", 263, 600},
-    SkinFile{"Config/New-Config.png", 12, 12},
-    SkinFile{"Config/Del-Config.png", 12, 12},
+    kProfileBackgroundFile,
+    kProfileNewFile,
+    kProfileDeleteFile,
 
     // Macro manager, macro selector and single key dialog.
     SkinFile{"MacroManagement/MacroManagement.png", 492, 436},

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -29,10 +30,12 @@
 #include "gui/assign/MouseView.h"
 #include "gui/perf/CDlgDPISetting.h"
 #include "gui/perf/CDlgadvance.h"
+#include "gui/store/CConfigDialog.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CDMarker.h"
 #include "gui/ui/CDMarkerV.h"
 #include "gui/ui/CExMenu.h"
+#include "gui/ui/CLBEditorWnd.h"
 #include "gui/ui/CSkinScrollWnd.h"
 #include "gui/ui/Skin.h"
 #include "gui/ui/SkinFiles.h"
@@ -185,6 +188,7 @@ class CMouseConfigurationDlgTest : public QObject {
     void failuresReachTheUser();
     void fixedTextsShowWhateverTheLanguageCode_data();
     void fixedTextsShowWhateverTheLanguageCode();
+    void profileManagerCoversTheLeftColumnUntilItChooses();
 };
 
 void CMouseConfigurationDlgTest::startsClosedAndSizedToItsBackground() {
@@ -628,6 +632,66 @@ void CMouseConfigurationDlgTest::fixedTextsShowWhateverTheLanguageCode() {
     p.mouse.unplug();
     p.session->deviceRemoved();
     QCOMPARE(p.balloons.back().title, "Warning");
+}
+
+void CMouseConfigurationDlgTest::profileManagerCoversTheLeftColumnUntilItChooses() {
+    Program p;
+    p.window->show();
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    QTest::mouseClick(p.column().axisHeader(), Qt::LeftButton);
+    const auto leftColumnShown = [&p] {
+        return p.column().macroHeader()->isVisible() && p.column().xSlider()->isVisible() &&
+               p.view().label(0)->isVisible();
+    };
+    const auto commandsEnabled = [&p] {
+        return p.window->applyButton()->isEnabled() && p.window->cancelButton()->isEnabled() &&
+               p.window->resetButton()->isEnabled();
+    };
+    QVERIFY(leftColumnShown());
+
+    QTest::mouseClick(p.window->profileButton(), Qt::LeftButton);
+    CConfigDialog* manager = p.window->profileManager();
+    QVERIFY(manager != nullptr);
+    QVERIFY(manager->isVisible());
+    QCOMPARE(manager->geometry(), QRect(0, 0, 263, 600));
+    QVERIFY(!p.column().assignmentHeader()->isVisible());
+    QVERIFY(!p.column().macroHeader()->isVisible());
+    QVERIFY(!p.column().xSlider()->isVisible());
+    QVERIFY(!p.view().label(0)->isVisible());
+    QVERIFY(!p.window->applyButton()->isEnabled());
+    QVERIFY(!p.window->cancelButton()->isEnabled());
+    QVERIFY(!p.window->resetButton()->isEnabled());
+    QTest::mouseClick(p.window->profileButton(), Qt::LeftButton);
+    QCOMPARE(p.window->profileManager(), manager);
+
+    // The window's swallowed keys reach the editor: a name takes its spaces, Enter ends it.
+    manager->newProfile();
+    manager->editProfile();
+    QVERIFY(manager->editor() != nullptr);
+    QTest::keyClicks(manager->editor(), QStringLiteral("My Set"));
+    QTest::keyClick(manager->editor(), Qt::Key_Return);
+    QCOMPARE(manager->list()->item(2)->text(), QStringLiteral("My Set"));
+
+    // Choosing another profile loads it into the window and gives the column back.
+    manager->list()->setCurrentRow(1);
+    QTest::mouseClick(manager->closeButton(), Qt::LeftButton);
+    QVERIFY(p.window->profileManager() == nullptr);
+    QVERIFY(leftColumnShown());
+    QVERIFY(commandsEnabled());
+    QCOMPARE(p.state.currentProfile, 1);
+    QCOMPARE(p.view().label(0)->text(), QString::fromStdString(p.state.labels[0]));
+
+    // Without its background the manager does not open and says so.
+    const test::TempFolder skins;
+    Program bare(true, false, QString::fromStdString(skins.path().string()));
+    bare.window->show();
+    QTest::mouseClick(bare.window->profileButton(), Qt::LeftButton);
+    QVERIFY(bare.window->profileManager() == nullptr);
+    auto* box = bare.window->findChild<QMessageBox*>(QStringLiteral("profileBackgroundMissing"));
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->windowTitle(), QStringLiteral("Config Dialog Load background image failed!!!"));
+    QCOMPARE(box->text(), QStringLiteral("error"));
+    QVERIFY(bare.window->applyButton()->isEnabled());
 }
 
 }  // namespace gx508
