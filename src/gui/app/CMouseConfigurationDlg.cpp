@@ -50,6 +50,7 @@ constexpr int kHelpMenuItemWidth = 180;
 constexpr int kWebPageCommand = 1001;
 constexpr int kUpdateCommand = 1002;
 constexpr int kVersionCommand = 1003;
+constexpr QColor kDisabledCommandText{120, 120, 120};
 
 bool IsSwallowedKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
@@ -144,9 +145,13 @@ void CMouseConfigurationDlg::createCommandButtons(const QString& fontFace) {
     const auto windowButton = [&](const QRect& rect, const SkinFile& normal, const SkinFile& over) {
         return makeButton(rect, {}, normal, over, over);
     };
+    // Reset, Cancel and Apply are disabled while the profile manager is open (Apply also while a
+    // device sequence runs); their texts dim then.
     const auto commandButton = [&](const QRect& rect, Text text) {
-        return makeButton(rect, qText(texts[text]), kCommandNormalFile, kCommandOverFile,
-                          kCommandLeaveFile);
+        CBitmapBtn* button = makeButton(rect, qText(texts[text]), kCommandNormalFile,
+                                        kCommandOverFile, kCommandLeaveFile);
+        button->setDisabledTextColor(kDisabledCommandText);
+        return button;
     };
     m_help = windowButton(layout::kHelpButton, kHelpNormalFile, kHelpOverFile);
     m_minimise = windowButton(layout::kMinimiseButton, kMinimiseNormalFile, kMinimiseOverFile);

@@ -166,7 +166,8 @@ void CConfigDialog::reload(int position) {
     const QSignalBlocker blocker(m_list);
     m_list->clear();
     for (const std::string& name : m_profiles.names()) {
-        m_list->addItem(qText(name));
+        auto* item = new QListWidgetItem(qText(name), m_list);
+        item->setSizeHint(QSize(layout::kProfileList.width(), layout::kProfileRowHeight));
     }
     if (!m_profiles.empty()) {
         m_list->setCurrentRow(std::clamp(position, 0, m_profiles.size() - 1));
@@ -351,14 +352,19 @@ void CConfigDialog::paintEvent(QPaintEvent*) {
                      title());
 }
 
-// A right-button press over the list opens the menu at the pointer; the selection stays.
+// A right-button press over the list opens the menu at the pointer, and a press below the last
+// name does nothing: either way the selection, which the close button chooses, stays.
 bool CConfigDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        m_menu->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+    if (watched != m_list->viewport() || (event->type() != QEvent::MouseButtonPress &&
+                                          event->type() != QEvent::MouseButtonDblClick)) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::RightButton) {
+        m_menu->popup(mouse->globalPosition().toPoint());
         return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return !m_list->indexAt(mouse->position().toPoint()).isValid();
 }
 
 }  // namespace gx508

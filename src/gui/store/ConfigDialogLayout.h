@@ -25,6 +25,7 @@ inline constexpr int kProfileButtonTextLeft = 30;
 inline constexpr int kProfileButtonTextWidth = 50;
 
 inline constexpr int kProfileFontHeight = 13;
+inline constexpr int kProfileRowHeight = 18;
 inline constexpr QColor kProfileListText{250, 250, 250};
 inline constexpr QColor kProfileListBackground{40, 40, 40};
 

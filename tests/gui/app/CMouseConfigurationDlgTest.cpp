@@ -42,6 +42,7 @@
 #include "platform/ProgramFolder.h"
 #include "support/MenuProbe.h"
 #include "support/TempFolder.h"
+#include "support/WidgetProbe.h"
 
 namespace gx508 {
 
@@ -648,6 +649,7 @@ void CMouseConfigurationDlgTest::profileManagerCoversTheLeftColumnUntilItChooses
                p.window->resetButton()->isEnabled();
     };
     QVERIFY(leftColumnShown());
+    const QImage applyEnabled = test::rendered(*p.window->applyButton());
 
     QTest::mouseClick(p.window->profileButton(), Qt::LeftButton);
     CConfigDialog* manager = p.window->profileManager();
@@ -661,6 +663,7 @@ void CMouseConfigurationDlgTest::profileManagerCoversTheLeftColumnUntilItChooses
     QVERIFY(!p.window->applyButton()->isEnabled());
     QVERIFY(!p.window->cancelButton()->isEnabled());
     QVERIFY(!p.window->resetButton()->isEnabled());
+    QVERIFY(test::rendered(*p.window->applyButton()) != applyEnabled);
     QTest::mouseClick(p.window->profileButton(), Qt::LeftButton);
     QCOMPARE(p.window->profileManager(), manager);
 

@@ -434,14 +434,17 @@ void CConfigDialogTest::exportWritesThePair() {
 
 void CConfigDialogTest::closingChoosesTheSelectedProfile_data() {
     QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("clickBelow");  // a click below the names before closing
     QTest::addColumn<bool>("loaded");
-    QTest::newRow("the current profile again") << 0 << false;
-    QTest::newRow("another profile") << 1 << true;
-    QTest::newRow("nothing selected") << -1 << false;
+    QTest::newRow("the current profile again") << 0 << false << false;
+    QTest::newRow("another profile") << 1 << false << true;
+    QTest::newRow("another profile, then a click below the names") << 1 << true << true;
+    QTest::newRow("nothing selected") << -1 << false << false;
 }
 
 void CConfigDialogTest::closingChoosesTheSelectedProfile() {
     QFETCH(int, row);
+    QFETCH(bool, clickBelow);
     QFETCH(bool, loaded);
     Manager manager;
     manager.state.block.setByte(block::kReportRate, 2);
@@ -453,6 +456,9 @@ void CConfigDialogTest::closingChoosesTheSelectedProfile() {
         manager.dialog->list()->clearSelection();
     } else {
         manager.dialog->list()->setCurrentRow(row);
+    }
+    if (clickBelow) {
+        QTest::mouseClick(manager.dialog->list()->viewport(), Qt::LeftButton, {}, QPoint(50, 300));
     }
     QSignalSpy finished(manager.dialog.get(), &CConfigDialog::finished);
     manager.click(manager.dialog->closeButton());
