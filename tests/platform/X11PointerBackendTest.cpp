@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/X11PointerBackend.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
 
 #include "core/LogSink.h"
 #include "support/PointerBlock.h"
+#include "support/PrivateXServer.h"
 
 // Last, for its macros (None, Bool, Status) would break the headers above.
 #include <X11/Xlib.h>
@@ -20,45 +16,18 @@
 namespace gx508 {
 namespace {
 
-// A private X server (Xvfb) on a display number it picks itself, and a connection of the
-// test's own to read the pointer control back.
+// A private X server and a connection of the test's own to read the pointer control back.
 class X11PointerBackendTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        int pipe[2];
-        ASSERT_EQ(::pipe(pipe), 0);
-        m_server = fork();
-        ASSERT_GE(m_server, 0);
-        if (m_server == 0) {
-            close(pipe[0]);
-            const int quiet = open("/dev/null", O_WRONLY);
-            dup2(quiet, STDERR_FILENO);
-            const std::string fd = std::to_string(pipe[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-                   "64x64x24", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(pipe[1]);
-        std::string number;
-        pollfd ready{pipe[0], POLLIN, 0};
-        char c = 0;
-        while (number.find('\n') == std::string::npos && poll(&ready, 1, 30000) == 1 &&
-               read(pipe[0], &c, 1) == 1) {
-            number += c;
-        }
-        close(pipe[0]);
-        ASSERT_NE(number.find('\n'), std::string::npos) << "Xvfb did not start";
-        m_display = ":" + number.substr(0, number.find('\n'));
+        ASSERT_FALSE(m_server.display().empty()) << "Xvfb did not start";
+        m_display = m_server.display();
         m_reader = XOpenDisplay(m_display.c_str());
         ASSERT_NE(m_reader, nullptr);
     }
     void TearDown() override {
         if (m_reader != nullptr) {
             XCloseDisplay(m_reader);
-        }
-        if (m_server > 0) {
-            kill(m_server, SIGTERM);
-            waitpid(m_server, nullptr, 0);
         }
     }
 
@@ -74,7 +43,7 @@ class X11PointerBackendTest : public ::testing::Test {
         return c;
     }
 
-    pid_t m_server = -1;
+    test::PrivateXServer m_server;
     std::string m_display;
     Display* m_reader = nullptr;
 };
