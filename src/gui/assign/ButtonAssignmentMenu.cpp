@@ -44,8 +44,11 @@ void ButtonAssignmentMenu::open(int button) {
     // Closing comes first: the marks go before the chosen command runs.
     connect(menu, &QMenu::aboutToHide, this, [this] { m_view.ClearHighlight(); });
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-    connect(menu, &CExMenu::commandChosen, this,
-            [this, button](int command) { dispatch(button, command); });
+    // The command runs once the menu has gone, and with it the menu's hold on the keyboard and
+    // pointer, as a dialog it opens needs them.
+    connect(
+        menu, &CExMenu::commandChosen, this,
+        [this, button](int command) { dispatch(button, command); }, Qt::QueuedConnection);
     m_menu = menu;
     const CBitmapBtn* selector = m_view.label(button);
     menu->popup(selector->mapToGlobal(QPoint(selector->width() + kMenuGap, 0)));

@@ -5,12 +5,15 @@
 #include <QPushButton>
 
 #include "core/i18n/MainWindowTexts.h"
+#include "gui/assign/CSingleDialog.h"
 #include "gui/ui/QtText.h"
 
 namespace gx508 {
 
+// The dialog starts with an empty name whatever the button's current key.
 KeyCaptureResult WindowAssignmentDialogs::captureKey(std::optional<std::string> /*currentKey*/) {
-    return {};
+    CSingleDialog dialog(m_skin, CodeOf(m_texts.language()), &m_window);
+    return dialog.capture();
 }
 
 MacroChoice WindowAssignmentDialogs::selectMacro() {

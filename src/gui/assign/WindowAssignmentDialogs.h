@@ -8,14 +8,15 @@ class QWidget;
 
 namespace gx508 {
 
-// The dialogs the assignment dispatcher opens from the main window. The message boxes are
-// modal over the window, in the interface language. The key capture dialog and the two macro
-// selectors are not part of the program yet: until they are, choosing "Assign Keyboard Key",
-// "Macro" or a gun switch's "Assign" ends as their Cancel does and changes nothing.
+class Skin;
+
+// The dialogs the assignment dispatcher opens from the main window, modal over it, in the
+// interface language. The two macro selectors are not part of the program yet: until they are,
+// choosing "Macro" or a gun switch's "Assign" ends as their Cancel does and changes nothing.
 class WindowAssignmentDialogs final : public AssignmentDialogs {
   public:
-    WindowAssignmentDialogs(QWidget& window, const LanguageTable& texts)
-        : m_window(window), m_texts(texts) {}
+    WindowAssignmentDialogs(QWidget& window, const LanguageTable& texts, const Skin& skin)
+        : m_window(window), m_texts(texts), m_skin(skin) {}
 
     KeyCaptureResult captureKey(std::optional<std::string> currentKey) override;
     MacroChoice selectMacro() override;
@@ -25,6 +26,7 @@ class WindowAssignmentDialogs final : public AssignmentDialogs {
   private:
     QWidget& m_window;
     const LanguageTable& m_texts;
+    const Skin& m_skin;
 };
 
 }  // namespace gx508

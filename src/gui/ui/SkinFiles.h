@@ -79,6 +79,13 @@ inline constexpr SkinFile kAxisPanelFile{"XYSensitivity/BK_XYSensSetting.png", 2
 inline constexpr SkinFile kSliderEmptyFile{"StageSlider/1.png", 208, 14};
 inline constexpr SkinFile kSliderFullFile{"StageSlider/10.png", 208, 14};
 
+// The single key dialog: its background and the looks of its OK and Cancel buttons (shared with
+// the macro manager's).
+inline constexpr SkinFile kSingleKeyFile{"single-key.png", 382, 290};
+inline constexpr SkinFile kDialogButtonNormalFile{"MacroManagement/button-cancel-normal.png", 54,
+                                                  26};
+inline constexpr SkinFile kDialogButtonOverFile{"MacroManagement/button-cancel-over.png", 54, 26};
+
 // Mouse view: the base picture of each view, and each button's idle ("-normal") and lit ("-over")
 // look, the two of one size, drawn over it.
 struct OverlayFiles {
@@ -217,12 +224,12 @@ inline constexpr std::array kSkinFiles = {
     SkinFile{"MacroManagement/PaneMakingTick.png", 14, 14},
     SkinFile{"MacroManagement/button-new-normal.png", 58, 25},
     SkinFile{"MacroManagement/button-new-over.png", 58, 25},
-    SkinFile{"MacroManagement/button-cancel-normal.png", 54, 26},
-    SkinFile{"MacroManagement/button-cancel-over.png", 54, 26},
+    kDialogButtonNormalFile,
+    kDialogButtonOverFile,
     SkinFile{"macro-key.png", 400, 290},
     SkinFile{"Pane.png", 16, 16},
     SkinFile{"PaneMakingTick.png", 16, 16},
-    SkinFile{"single-key.png", 382, 290},
+    kSingleKeyFile,
 
     // Gun macro manager and its three step dialogs.
     SkinFile{"MacroGunMan/main.png", 420, 428},

@@ -7,17 +7,21 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <X11/keysym.h>
+
 #include <memory>
 
 #include "core/assign/AssignmentMenu.h"
 #include "core/assign/FunctionCatalogue.h"
 #include "core/store/BlockDefaults.h"
+#include "gui/assign/CSingleDialog.h"
 #include "gui/assign/MouseView.h"
 #include "gui/assign/WindowAssignmentDialogs.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/FontMap.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
+#include "support/KeyInput.h"
 #include "support/MenuProbe.h"
 #include "support/TempFolder.h"
 
@@ -35,7 +39,7 @@ struct Fixture {
             state->labels[static_cast<std::size_t>(b)] = "label " + std::to_string(b);
         }
         view = std::make_unique<MouseView>(window, skin, state->texts, QStringLiteral("Arial"));
-        dialogs = std::make_unique<WindowAssignmentDialogs>(window, state->texts);
+        dialogs = std::make_unique<WindowAssignmentDialogs>(window, state->texts, skin);
         menu = std::make_unique<ButtonAssignmentMenu>(
             *state, *view, *dialogs, mappedFont(QStringLiteral("Arial"), 13), window);
         view->setLabelTexts(state->labels);
@@ -78,6 +82,8 @@ class ButtonAssignmentMenuTest : public QObject {
     void choosingAnItemAssignsItAndRewritesTheLabel_data();
     void choosingAnItemAssignsItAndRewritesTheLabel();
     void escapeOrAClickOutsideChangesNothing();
+    void aKeyboardKeyIsCapturedAndAssigned_data();
+    void aKeyboardKeyIsCapturedAndAssigned();
     void theLastLeftClickShowsTheMessageInsteadOfTheMenu();
 };
 
@@ -190,6 +196,66 @@ void ButtonAssignmentMenuTest::escapeOrAClickOutsideChangesNothing() {
     QCOMPARE(f.text(2), QStringLiteral("label 2"));
     QCOMPARE(f.text(5), QStringLiteral("label 5"));
     QCOMPARE(assigned.size(), 0);
+}
+
+void ButtonAssignmentMenuTest::aKeyboardKeyIsCapturedAndAssigned_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<unsigned long>("keysym");  // 0: no key
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("code");  // -1: the button is left as it was
+    QTest::addColumn<QString>("label");
+    QTest::newRow("A") << QStringLiteral("EN") << static_cast<unsigned long>(XK_a) << true << 0x04
+                       << QStringLiteral("Assign Keyboard Key-A");
+    QTest::newRow("numeric-pad Enter")
+        << QStringLiteral("EN") << static_cast<unsigned long>(XK_KP_Enter) << true << 0x58
+        << QStringLiteral("Assign Keyboard Key-Num Enter");
+    QTest::newRow("Chinese right Alt")
+        << QStringLiteral("CHS") << static_cast<unsigned long>(XK_Alt_R) << true << 0xE6
+        << QString::fromUtf8("单键-Right Alt");
+    QTest::newRow("App, which the mouse cannot send")
+        << QStringLiteral("EN") << static_cast<unsigned long>(XK_Menu) << true << 0x00
+        << QStringLiteral("Assign Keyboard Key-App");
+    QTest::newRow("Cancel") << QStringLiteral("EN") << static_cast<unsigned long>(XK_a) << false
+                            << -1 << QStringLiteral("label 5");
+    QTest::newRow("OK without a key")
+        << QStringLiteral("EN") << 0ul << true << -1 << QStringLiteral("label 5");
+}
+
+void ButtonAssignmentMenuTest::aKeyboardKeyIsCapturedAndAssigned() {
+    QFETCH(QString, language);
+    QFETCH(unsigned long, keysym);
+    QFETCH(bool, ok);
+    QFETCH(int, code);
+    QFETCH(QString, label);
+    Fixture f(language.toStdString());
+    const SettingsBlock before = f.state->block;
+    bool closed = false;
+    test::whenModalOpens<CSingleDialog>([&](CSingleDialog& dialog) {
+        if (keysym != 0) {
+            test::sendKey(dialog, keysym, false);
+            test::sendKey(dialog, keysym, true);
+        }
+        QTest::mouseClick(ok ? dialog.okButton() : dialog.cancelButton(), Qt::LeftButton);
+        closed = true;
+    });
+    CExMenu* menu = f.openMenu(5);
+    QVERIFY(menu != nullptr);
+    test::clickMenuItem(menu,
+                        test::menuAction(menu, qText(f.state->texts[Text::AssignKeyboardKey])));
+    QVERIFY(QTest::qWaitFor([&] { return closed; }));
+
+    QCOMPARE(f.text(5), label);
+    QCOMPARE(qText(f.state->labels[5]), label);
+    if (code < 0) {
+        QVERIFY(f.state->block.bytes() == before.bytes());
+        return;
+    }
+    QCOMPARE(int{f.state->block.button(ButtonField::Category, 5)}, 10);
+    QCOMPARE(int{f.state->block.button(ButtonField::KeyboardKey, 5)}, code);
+    SettingsBlock others = f.state->block;
+    others.setButton(ButtonField::Category, 5, before.button(ButtonField::Category, 5));
+    others.setButton(ButtonField::KeyboardKey, 5, before.button(ButtonField::KeyboardKey, 5));
+    QVERIFY(others.bytes() == before.bytes());
 }
 
 void ButtonAssignmentMenuTest::theLastLeftClickShowsTheMessageInsteadOfTheMenu() {
