@@ -79,6 +79,18 @@ inline constexpr SkinFile kAxisPanelFile{"XYSensitivity/BK_XYSensSetting.png", 2
 inline constexpr SkinFile kSliderEmptyFile{"StageSlider/1.png", 208, 14};
 inline constexpr SkinFile kSliderFullFile{"StageSlider/10.png", 208, 14};
 
+// Macro manager: its background, close button, record button, the two tick box looks and the
+// looks of New and Delete (OK and Cancel look like the single key dialog's buttons).
+inline constexpr SkinFile kMacroManagerFile{"MacroManagement/MacroManagement.png", 492, 436};
+inline constexpr SkinFile kMacroCloseNormalFile{"macro-button-close-normal.png", 51, 24};
+inline constexpr SkinFile kMacroCloseOverFile{"macro-button-close-over.png", 51, 24};
+inline constexpr SkinFile kMacroRecordNormalFile{"MacroManagement/Record-normal.png", 89, 24};
+inline constexpr SkinFile kMacroRecordOverFile{"MacroManagement/Record-over.png", 89, 24};
+inline constexpr SkinFile kMacroTickOffFile{"MacroManagement/Pane.png", 14, 14};
+inline constexpr SkinFile kMacroTickOnFile{"MacroManagement/PaneMakingTick.png", 14, 14};
+inline constexpr SkinFile kMacroNewNormalFile{"MacroManagement/button-new-normal.png", 58, 25};
+inline constexpr SkinFile kMacroNewOverFile{"MacroManagement/button-new-over.png", 58, 25};
+
 // The single key dialog: its background and the looks of its OK and Cancel buttons (shared with
 // the macro manager's).
 inline constexpr SkinFile kSingleKeyFile{"single-key.png", 382, 290};
@@ -215,15 +227,15 @@ inline constexpr std::array kSkinFiles = {
     kProfileDeleteFile,
 
     // Macro manager, macro selector and single key dialog.
-    SkinFile{"MacroManagement/MacroManagement.png", 492, 436},
-    SkinFile{"macro-button-close-normal.png", 51, 24},
-    SkinFile{"macro-button-close-over.png", 51, 24},
-    SkinFile{"MacroManagement/Record-normal.png", 89, 24},
-    SkinFile{"MacroManagement/Record-over.png", 89, 24},
-    SkinFile{"MacroManagement/Pane.png", 14, 14},
-    SkinFile{"MacroManagement/PaneMakingTick.png", 14, 14},
-    SkinFile{"MacroManagement/button-new-normal.png", 58, 25},
-    SkinFile{"MacroManagement/button-new-over.png", 58, 25},
+    kMacroManagerFile,
+    kMacroCloseNormalFile,
+    kMacroCloseOverFile,
+    kMacroRecordNormalFile,
+    kMacroRecordOverFile,
+    kMacroTickOffFile,
+    kMacroTickOnFile,
+    kMacroNewNormalFile,
+    kMacroNewOverFile,
     kDialogButtonNormalFile,
     kDialogButtonOverFile,
     SkinFile{"macro-key.png", 400, 290},
