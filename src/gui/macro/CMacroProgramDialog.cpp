@@ -11,17 +11,20 @@
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
 #include "core/i18n/FontRule.h"
 #include "core/i18n/MacroTexts.h"
+#include "core/macro/MacroItem.h"
 #include "core/macro/MacroItemEditing.h"
 #include "core/macro/MacroNames.h"
 #include "core/macro/MacroStore.h"
 #include "gui/macro/MacroManagerLayout.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CExMenu.h"
+#include "gui/ui/CLBEditorWnd.h"
 #include "gui/ui/CSkinScrollWnd.h"
 #include "gui/ui/FontMap.h"
 #include "gui/ui/QtText.h"
@@ -96,7 +99,12 @@ CMacroProgramDialog::CMacroProgramDialog(const Skin& skin, std::string_view lang
     showNames();
 }
 
-CMacroProgramDialog::~CMacroProgramDialog() = default;
+CMacroProgramDialog::~CMacroProgramDialog() {
+    // Hiding the window ends an open edit, and this window's lists are gone by then.
+    if (m_editor) {
+        disconnect(m_editor, nullptr, this, nullptr);
+    }
+}
 
 void CMacroProgramDialog::run(const Skin& skin, std::string_view languageCode,
                               const std::filesystem::path& store, KeySource& keys, LogSink& log,
@@ -174,6 +182,12 @@ void CMacroProgramDialog::createControls() {
 void CMacroProgramDialog::connectControls() {
     connect(m_macroList, &QListWidget::currentRowChanged, this,
             &CMacroProgramDialog::onMacroSelected);
+    connect(m_macroList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { startRename(m_macroList->row(item)); });
+    connect(m_eventList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { onEventItemClicked(m_eventList->row(item)); });
+    connect(m_eventList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { onEventItemClicked(m_eventList->row(item)); });
     connect(m_loopField, &QLineEdit::textChanged, this, &CMacroProgramDialog::onLoopTextChanged);
     connect(m_record, &CBitmapBtn::clicked, this, &CMacroProgramDialog::onRecord);
     connect(m_new, &CBitmapBtn::clicked, this, &CMacroProgramDialog::onNew);
@@ -208,6 +222,7 @@ void CMacroProgramDialog::showNames() {
 }
 
 void CMacroProgramDialog::showItems(std::optional<int> selection) {
+    m_rememberedDelay = -1;
     const QSignalBlocker blocker(m_eventList);
     const int keep = m_eventList->currentRow();
     m_eventList->clear();
@@ -219,8 +234,8 @@ void CMacroProgramDialog::showItems(std::optional<int> selection) {
 
 void CMacroProgramDialog::loadMacro(int position) {
     m_log.Write("OnMacroNameListSelchange\n");
-    m_log.Write("OnMacroNameListSelchange m_cursel = -1,nIndex = " + std::to_string(position) +
-                "\n");
+    m_log.Write("OnMacroNameListSelchange m_cursel = " + std::to_string(m_rememberedDelay) +
+                ",nIndex = " + std::to_string(position) + "\n");
     m_position = position;
     const LoadedMacro loaded = LoadMacro(m_store, m_names[static_cast<std::size_t>(position)]);
     setLoopText(qText(loaded.loopText));
@@ -434,8 +449,75 @@ void CMacroProgramDialog::runEventCommand(int command) {
     }
 }
 
+void CMacroProgramDialog::startRename(int row) {
+    if (m_editor || row != m_position || !selectedMacro()) {
+        return;
+    }
+    // A recording would later be saved under the name it started with.
+    stopRecording();
+    m_editor = CLBEditorWnd::start(m_macroList, row, CLBEditorWnd::Mode::Name);
+    const std::string previousName = m_names[static_cast<std::size_t>(row)];
+    connect(m_editor, &CLBEditorWnd::finished, this,
+            [this, previousName](int, const QString& typed, bool) {
+                onRenameFinished(previousName, typed);
+            });
+}
+
+void CMacroProgramDialog::onRenameFinished(const std::string& previousName, const QString& typed) {
+    const std::optional<int> position = selectedMacro();
+    m_log.Write("finish listbox editing,WM_LEBEDIT_END:pMsg->wParam=1,pMsg->lParam=" +
+                std::to_string(m_position) + "\n");
+    if (!position) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(*position);
+    const NameEdit edit = NameAfterEdit(m_names, *position, Utf8(typed), m_gunNames);
+    m_names[index] = edit.name;
+    m_macroList->item(*position)->setText(qText(edit.name));
+    editEndSave();
+    // The old section goes only once the new one is written, and only when no other macro of
+    // either kind still uses it.
+    auto usesOldSection = [&](const std::string& name) { return SameSection(name, previousName); };
+    if (!SameSection(edit.name, previousName) &&
+        std::none_of(m_names.begin(), m_names.end(), usesOldSection) &&
+        std::none_of(m_gunNames.begin(), m_gunNames.end(), usesOldSection)) {
+        saved(DeleteMacroSection(m_store, previousName));
+    }
+}
+
+void CMacroProgramDialog::onEventItemClicked(int row) {
+    if (m_editor || row < 0 || static_cast<std::size_t>(row) >= m_items.size() ||
+        !ItemContains(m_items[static_cast<std::size_t>(row)], " ms")) {
+        return;
+    }
+    if (row != m_rememberedDelay) {
+        m_rememberedDelay = row;
+        return;
+    }
+    m_editor = CLBEditorWnd::start(m_eventList, row, CLBEditorWnd::Mode::Delay);
+    connect(m_editor, &CLBEditorWnd::finished, this,
+            [this](int index, const QString& text, bool) { onDelayFinished(index, text); });
+    fullSave();
+}
+
+void CMacroProgramDialog::onDelayFinished(int row, const QString& text) {
+    m_log.Write("finish listbox editing,WM_LEBEDIT_END:pMsg->wParam=1,pMsg->lParam=" +
+                std::to_string(row) + "\n");
+    if (row >= 0 && static_cast<std::size_t>(row) < m_items.size()) {
+        m_items[static_cast<std::size_t>(row)] = Utf8(text);
+    }
+    editEndSave();
+}
+
+void CMacroProgramDialog::editEndSave() {
+    if (selectedMacro()) {
+        saved(EditEndSave(m_store, MacroKind::Macro, m_names, selectedRecord()));
+    }
+}
+
 void CMacroProgramDialog::fullSave() {
-    m_log.Write("OnWriteMacroToIni m_cursel=-1,m_cursel1=" + std::to_string(m_position) + "\n");
+    m_log.Write("OnWriteMacroToIni m_cursel=" + std::to_string(m_rememberedDelay) +
+                ",m_cursel1=" + std::to_string(m_position) + "\n");
     if (selectedMacro()) {
         saved(FullSave(m_store, MacroKind::Macro, m_names, selectedRecord()));
     }

@@ -26,6 +26,7 @@ namespace gx508 {
 
 class CBitmapBtn;
 class CExMenu;
+class CLBEditorWnd;
 class Skin;
 struct SkinFile;
 
@@ -73,6 +74,8 @@ class CMacroProgramDialog : public QDialog {
     CBitmapBtn* closeButton() const { return m_close; }
     // The event list's right-button menu while it is open.
     CExMenu* eventMenu() const { return m_menu; }
+    // The in-place editor while a name or a delay is being edited.
+    CLBEditorWnd* editor() const { return m_editor; }
 
     bool recording() const { return m_recorder.recording(); }
     bool loopOption() const { return m_loopOption; }
@@ -119,6 +122,11 @@ class CMacroProgramDialog : public QDialog {
     void toggleLoopOption();
     void toggleRecordDelay();
     void openEventMenu(const QPoint& globalPosition);
+    void startRename(int row);
+    void onRenameFinished(const std::string& previousName, const QString& typed);
+    void onEventItemClicked(int row);
+    void onDelayFinished(int row, const QString& text);
+    void editEndSave();
 
     void fullSave();
     void saved(const Status& status);
@@ -144,11 +152,13 @@ class CMacroProgramDialog : public QDialog {
     CBitmapBtn* m_cancel = nullptr;
     CBitmapBtn* m_close = nullptr;
     QPointer<CExMenu> m_menu;
+    QPointer<CLBEditorWnd> m_editor;
 
     std::vector<std::string> m_names;
     std::vector<std::string> m_gunNames;  // they share the file's section names
     std::vector<std::string> m_items;
-    int m_position = -1;  // the macro whose events the window shows
+    int m_position = -1;         // the macro whose events the window shows
+    int m_rememberedDelay = -1;  // the delay item clicked last: a second click edits it
     bool m_loopOption = false;
     bool m_saveFailing = false;  // the last save failed and the user was told
     std::optional<QPoint> m_dragOffset;

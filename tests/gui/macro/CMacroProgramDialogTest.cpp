@@ -17,6 +17,7 @@
 #include "gui/macro/MacroManagerLayout.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CExMenu.h"
+#include "gui/ui/CLBEditorWnd.h"
 #include "gui/ui/Skin.h"
 #include "support/MenuProbe.h"
 #include "support/ScriptedKeySource.h"
@@ -474,6 +475,99 @@ class CMacroProgramDialogTest : public QObject {
         QCOMPARE(m.dialog->macroList()->count(), names + 1);
     }
 
+    void renamingGoesToTheFileOrKeepsTheOldName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("ending");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Enter") << "Jump" << int{Ending::Enter} << "Jump";
+        QTest::newRow("Escape") << "Jump" << int{Ending::Escape} << "Macro_1";
+        QTest::newRow("focus loss") << "Jump" << int{Ending::FocusLoss} << "Jump";
+        QTest::newRow("a click elsewhere") << "Jump" << int{Ending::ClickElsewhere} << "Jump";
+        QTest::newRow("another macro's name") << "Macro_2" << int{Ending::Enter} << "Macro_1";
+        QTest::newRow("a gun macro's name") << "GUN_1" << int{Ending::Enter} << "Macro_1";
+        QTest::newRow("the name list's section") << "macroname" << int{Ending::Enter} << "Macro_1";
+        QTest::newRow("empty") << "" << int{Ending::Enter} << "Macro_1";
+    }
+
+    void renamingGoesToTheFileOrKeepsTheOldName() {
+        QFETCH(QString, typed);
+        QFETCH(int, ending);
+        QFETCH(QString, name);
+        Manager m(kThreeMacros);
+        QVERIFY(QTest::qWaitForWindowActive(m.dialog.get()));
+        QListWidget* list = m.dialog->macroList();
+        const QPoint first = list->visualItemRect(list->item(0)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+        CLBEditorWnd* editor = m.dialog->editor();
+        QVERIFY(editor != nullptr);
+        QCOMPARE(editor->text(), QStringLiteral("Macro_1"));
+        QVERIFY2(m.hasSection("Macro_1"), "the macro keeps its section while it is renamed");
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, typed);
+        end(m, editor, static_cast<Ending>(ending));
+        QVERIFY(m.dialog->editor() == nullptr);
+
+        QCOMPARE(list->item(0)->text(), name);
+        QCOMPARE(m.names(), (Lines{name.toStdString(), "Macro_2", "Macro_3"}));
+        QCOMPARE(m.items(name.toStdString()), (Lines{"A   Dn", "96 ms", "A   Up"}));
+        QCOMPARE(m.get(name.toStdString(), "MacroLoopTimes"), "3");
+        QCOMPARE(m.get(name.toStdString(), "DelayTimeSelStatus"), "1");
+        QCOMPARE(m.hasSection("Macro_1"), name == QStringLiteral("Macro_1"));
+        QCOMPARE(m.items("Macro_2"), (Lines{"B   Dn", "B   Up"}));
+    }
+
+    void aDelayIsEditedInPlaceByASecondClick_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("ending");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("a new value") << "120" << int{Ending::Enter} << "120 ms";
+        QTest::newRow("above the largest") << "70000" << int{Ending::Enter} << "65535 ms";
+        QTest::newRow("cleared") << "" << int{Ending::Enter} << "0 ms";
+        QTest::newRow("letters are not taken") << "4a2" << int{Ending::Enter} << "42 ms";
+        QTest::newRow("Escape") << "120" << int{Ending::Escape} << "96 ms";
+        QTest::newRow("a click elsewhere") << "7" << int{Ending::ClickElsewhere} << "7 ms";
+    }
+
+    void aDelayIsEditedInPlaceByASecondClick() {
+        QFETCH(QString, typed);
+        QFETCH(int, ending);
+        QFETCH(QString, item);
+        Manager m(kThreeMacros);
+        QVERIFY(QTest::qWaitForWindowActive(m.dialog.get()));
+        m.selectItem(0);
+        m.selectItem(0);
+        QVERIFY2(m.dialog->editor() == nullptr, "only delays are edited");
+        m.selectItem(1);
+        QVERIFY2(m.dialog->editor() == nullptr, "the first click only selects");
+        m.selectItem(1);
+        CLBEditorWnd* editor = m.dialog->editor();
+        QVERIFY(editor != nullptr);
+        QCOMPARE(editor->text(), QStringLiteral("96 ms"));
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, typed);
+        end(m, editor, static_cast<Ending>(ending));
+
+        const QStringList items{"A   Dn", item, "A   Up"};
+        QCOMPARE(Texts(*m.dialog->eventList()), items);
+        QCOMPARE(Q(m.items("Macro_1")), items);
+        QCOMPARE(m.get("Macro_1", "MacroLoopTimes"), "3");
+    }
+
+    void aLoopCountChangedBeforeAnEditStaysChanged() {
+        Manager m(kThreeMacros);
+        QVERIFY(QTest::qWaitForWindowActive(m.dialog.get()));
+        m.dialog->loopField()->selectAll();
+        QTest::keyClicks(m.dialog->loopField(), "9");
+        m.selectItem(1);
+        m.selectItem(1);
+        QVERIFY(m.dialog->editor() != nullptr);
+        end(m, m.dialog->editor(), Ending::Enter);
+        QCOMPARE(m.get("Macro_1", "MacroLoopTimes"), "9");
+    }
+
     // Pictures for people to look at: the manager recording, in each language.
     void screenshotsWhileRecording_data() {
         QTest::addColumn<QString>("language");
@@ -501,7 +595,46 @@ class CMacroProgramDialogTest : public QObject {
                                      "macro-manager-recording-" + language + ".png"));
     }
 
+    void screenshotsOfTheInPlaceEditor_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "EN";
+        QTest::newRow("German") << "DE";
+    }
+
+    // Also closes the window with the editor still open.
+    void screenshotsOfTheInPlaceEditor() {
+        QFETCH(QString, language);
+        Manager m(kThreeMacros, language.toLatin1().constData());
+        QVERIFY(QTest::qWaitForWindowActive(m.dialog.get()));
+        m.selectItem(1);
+        m.selectItem(1);
+        QVERIFY(m.dialog->editor() != nullptr);
+        QTest::keyClicks(m.dialog->editor(), "250");
+        QVERIFY(test::saveScreenshot(m.dialog->grab().toImage(),
+                                     "macro-manager-delay-editor-" + language + ".png"));
+    }
+
   private:
+    enum Ending { Enter, Escape, FocusLoss, ClickElsewhere };
+
+    static void end(Manager& m, CLBEditorWnd* editor, Ending ending) {
+        switch (ending) {
+            case Enter:
+                QTest::keyClick(editor, Qt::Key_Return);
+                break;
+            case Escape:
+                QTest::keyClick(editor, Qt::Key_Escape);
+                break;
+            case FocusLoss:
+                m.dialog->loopField()->setFocus(Qt::OtherFocusReason);
+                break;
+            case ClickElsewhere:
+                QTest::mouseClick(m.dialog.get(), Qt::LeftButton, {}, QPoint(250, 30));
+                break;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     // Opens the event list's menu on the selected item with the right button and chooses an
     // entry with the left one.
     static void choose(Manager& m, const QString& entry) {
