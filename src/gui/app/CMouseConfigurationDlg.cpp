@@ -30,6 +30,7 @@
 #include "gui/assign/ButtonAssignmentMenu.h"
 #include "gui/assign/MouseView.h"
 #include "gui/assign/WindowAssignmentDialogs.h"
+#include "gui/macro/CMacroProgramDialog.h"
 #include "gui/perf/CDlgadvance.h"
 #include "gui/store/CConfigDialog.h"
 #include "gui/ui/CBitmapBtn.h"
@@ -104,6 +105,8 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
             &CMouseConfigurationDlg::toggleAxisPanel);
     connect(m_leftColumn->macroHeader(), &CBitmapBtn::clicked, m_mouseView,
             &MouseView::ClearHighlight);
+    connect(m_leftColumn->macroHeader(), &CBitmapBtn::clicked, this,
+            &CMouseConfigurationDlg::runMacroManager, Qt::QueuedConnection);
     connect(m_leftColumn->xSlider(), &CDMarker::positionReleased, this,
             [this](int position) { sensitivityReleased(Axis::X, position); });
     connect(m_leftColumn->ySlider(), &CDMarker::positionReleased, this,
@@ -446,6 +449,11 @@ void CMouseConfigurationDlg::onExitRequested() {
     } else {
         emit exitRequested();
     }
+}
+
+void CMouseConfigurationDlg::runMacroManager() {
+    CMacroProgramDialog::run(m_skin, m_state.languageCode, m_state.paths.macroStore, m_state.log,
+                             this);
 }
 
 void CMouseConfigurationDlg::toggleButtonList() {

@@ -126,6 +126,7 @@ class CMouseConfigurationDlg : public QWidget {
     void onBusyChanged(bool busy);
     void onDefaultsRestored();
     void onExitRequested();
+    void runMacroManager();
     void toggleButtonList();
     void toggleAxisPanel();
     void closeOwnDialogs();

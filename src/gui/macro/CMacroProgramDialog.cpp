@@ -21,6 +21,7 @@
 #include "core/macro/MacroItemEditing.h"
 #include "core/macro/MacroNames.h"
 #include "core/macro/MacroStore.h"
+#include "gui/assign/DesktopKeySource.h"
 #include "gui/macro/MacroManagerLayout.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CExMenu.h"
@@ -66,14 +67,14 @@ QListWidget* MakeList(QWidget* parent, const QRect& rect, const QFont& font, boo
 }  // namespace
 
 CMacroProgramDialog::CMacroProgramDialog(const Skin& skin, std::string_view languageCode,
-                                         std::filesystem::path store, KeySource& keys, LogSink& log,
-                                         QWidget* parent)
+                                         std::filesystem::path store, LogSink& log, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_skin(skin),
       m_language(LanguageOf(languageCode)),
       m_store(std::move(store)),
       m_log(log),
-      m_recorder(keys, m_clock, kMacroRecorderKind, log) {
+      m_keys(makeDesktopKeySource(*this)),
+      m_recorder(*m_keys, m_clock, kMacroRecorderKind, log) {
     setModal(true);
     const QImage background = skin.image(kMacroManagerFile);
     if (background.isNull()) {
@@ -107,9 +108,8 @@ CMacroProgramDialog::~CMacroProgramDialog() {
 }
 
 void CMacroProgramDialog::run(const Skin& skin, std::string_view languageCode,
-                              const std::filesystem::path& store, KeySource& keys, LogSink& log,
-                              QWidget* parent) {
-    CMacroProgramDialog dialog(skin, languageCode, store, keys, log, parent);
+                              const std::filesystem::path& store, LogSink& log, QWidget* parent) {
+    CMacroProgramDialog dialog(skin, languageCode, store, log, parent);
     if (!dialog.isSetUp()) {
         QMessageBox::information(parent, QString::fromUtf8(kLoadFailedCaption),
                                  QStringLiteral("error"));
@@ -168,7 +168,8 @@ void CMacroProgramDialog::createControls() {
         makeButton(lm::kNewButton, MacroManagerText::New, kMacroNewNormalFile, kMacroNewOverFile);
     m_delete = makeButton(lm::kDeleteButton, MacroManagerText::Delete, kMacroNewNormalFile,
                           kMacroNewOverFile);
-    m_ok = makeButton(lm::kOkButton, MacroManagerText::Ok, kDialogButtonNormalFile, kDialogButtonOverFile);
+    m_ok = makeButton(lm::kOkButton, MacroManagerText::Ok, kDialogButtonNormalFile,
+                      kDialogButtonOverFile);
     m_cancel = makeButton(lm::kCancelButton, MacroManagerText::Cancel, kDialogButtonNormalFile,
                           kDialogButtonOverFile);
     m_close = new CBitmapBtn(QString(), lm::kCloseButton, this);

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@
 #include "core/i18n/MacroManagerTexts.h"
 #include "core/macro/MacroRecorder.h"
 #include "core/macro/RecorderClock.h"
+#include "gui/ui/CExMenu.h"
+#include "gui/ui/CLBEditorWnd.h"
 
 class QLineEdit;
 class QListWidget;
@@ -25,8 +28,6 @@ class QListWidget;
 namespace gx508 {
 
 class CBitmapBtn;
-class CExMenu;
-class CLBEditorWnd;
 class Skin;
 struct SkinFile;
 
@@ -49,16 +50,15 @@ class CMacroProgramDialog : public QDialog {
         kInsertDelay = 32786,
     };
 
+    // The keys are recorded from the desktop's key capture for this window.
     CMacroProgramDialog(const Skin& skin, std::string_view languageCode,
-                        std::filesystem::path store, KeySource& keys, LogSink& log,
-                        QWidget* parent = nullptr);
+                        std::filesystem::path store, LogSink& log, QWidget* parent = nullptr);
     ~CMacroProgramDialog() override;
 
     // Opens the manager modally over `parent`; without its background picture it says so and
     // does not open.
     static void run(const Skin& skin, std::string_view languageCode,
-                    const std::filesystem::path& store, KeySource& keys, LogSink& log,
-                    QWidget* parent);
+                    const std::filesystem::path& store, LogSink& log, QWidget* parent);
 
     // False when the background picture could not be loaded: the window has no controls.
     bool isSetUp() const { return m_setUp; }
@@ -77,6 +77,7 @@ class CMacroProgramDialog : public QDialog {
     // The in-place editor while a name or a delay is being edited.
     CLBEditorWnd* editor() const { return m_editor; }
 
+    const KeySource& keySource() const { return *m_keys; }
     bool recording() const { return m_recorder.recording(); }
     bool loopOption() const { return m_loopOption; }
     bool recordDelay() const { return m_recorder.recordDelay(); }
@@ -137,6 +138,7 @@ class CMacroProgramDialog : public QDialog {
     std::filesystem::path m_store;
     LogSink& m_log;
     SteadyRecorderClock m_clock;
+    std::unique_ptr<KeySource> m_keys;
     MacroRecorder m_recorder;
     QString m_fontFace;
     QFont m_font;

@@ -21,6 +21,7 @@
 #include "core/assign/FunctionCatalogue.h"
 #include "core/device/VirtualMouse.h"
 #include "core/perf/Dpi.h"
+#include "core/store/IniFile.h"
 #include "core/store/SettingsFiles.h"
 #include "gui/app/BusyOverlay.h"
 #include "gui/app/LeftColumn.h"
@@ -28,6 +29,7 @@
 #include "gui/app/TrayNotifier.h"
 #include "gui/assign/ButtonAssignmentMenu.h"
 #include "gui/assign/MouseView.h"
+#include "gui/macro/CMacroProgramDialog.h"
 #include "gui/perf/CDlgDPISetting.h"
 #include "gui/perf/CDlgadvance.h"
 #include "gui/store/CConfigDialog.h"
@@ -40,6 +42,7 @@
 #include "gui/ui/Skin.h"
 #include "gui/ui/SkinFiles.h"
 #include "platform/ProgramFolder.h"
+#include "support/KeyInput.h"
 #include "support/MenuProbe.h"
 #include "support/TempFolder.h"
 #include "support/WidgetProbe.h"
@@ -176,6 +179,7 @@ class CMouseConfigurationDlgTest : public QObject {
     void cancelRestoresTheSavedValues();
     void settingsPanelEditsTheBlockUntilCancelRevertsIt();
     void backgroundClickClearsTheHighlight();
+    void theMacroHeaderOpensTheMacroManagerOnTheProgramsMacros();
     void aSelectorOpensItsMenuAndTheChoiceBecomesItsLabel_data();
     void aSelectorOpensItsMenuAndTheChoiceBecomesItsLabel();
     void keysThatWouldCloseOrPressAreSwallowed();
@@ -338,6 +342,24 @@ void CMouseConfigurationDlgTest::backgroundClickClearsTheHighlight() {
     QTest::mousePress(p.window.get(), Qt::LeftButton, {}, QPoint(600, 620));
     QTest::mouseRelease(p.window.get(), Qt::LeftButton, {}, QPoint(600, 620));
     QCOMPARE(p.view().highlighted(), -1);
+}
+
+void CMouseConfigurationDlgTest::theMacroHeaderOpensTheMacroManagerOnTheProgramsMacros() {
+    Program p;
+    p.window->show();
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    QTest::mouseClick(p.view().label(3), Qt::LeftButton);
+    bool opened = false;
+    test::whenModalOpens<CMacroProgramDialog>([&](CMacroProgramDialog& manager) {
+        opened = true;
+        QTest::mouseClick(manager.newButton(), Qt::LeftButton);
+        QTest::mouseClick(manager.okButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(p.column().macroHeader(), Qt::LeftButton);
+    QTRY_VERIFY(opened);
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(p.view().highlighted(), -1);
+    QCOMPARE(ReadIniString(p.state.paths.macroStore, "MacroName", "0"), "Macro_1");
 }
 
 void CMouseConfigurationDlgTest::aSelectorOpensItsMenuAndTheChoiceBecomesItsLabel_data() {
