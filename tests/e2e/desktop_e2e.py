@@ -7,13 +7,16 @@ real input (xdotool) and its command input, and checks what it draws, shows and 
 splash then the window at its background's size, the apply sequence of the Apply button, the
 balloons of notices and of unplugging, the single instance, swallowed keys and Cancel, changes
 made on the settings panel's pages reaching the mouse and the settings file, a function chosen
-from a button's assignment menu reaching the Apply trace, and the German labels of the bottom
-buttons drawn whole. Saves screenshots of the window (both views, both sections open, a button's
+from a button's assignment menu reaching the Apply trace, the German labels of the bottom
+buttons drawn whole, and a macro recorded in the macro manager from keys typed on the desktop
+reaching record.ini. Saves screenshots of the window (both views, both sections open, a button's
 assignment menu open, English and simplified Chinese), of the menu with a submenu, of the
-settings panel with its pages open (English and German) and of the German bottom buttons.
+settings panel with its pages open (English and German), of the German bottom buttons and of the
+macro manager recording and with its delay editor open (English and German).
 """
 
 import argparse
+import configparser
 import os
 import shutil
 import stat
@@ -43,6 +46,17 @@ AXIS_HEADER = (141, 192)  # while the button list is closed
 SIDE_VIEW_TAB = (534, 541)
 BUTTON_4_LABEL = (185, 222)  # row 3 of the front panel
 X_SLIDER = (37, 227, 208, 9)  # left, top, width, height, while only the axis panel is open
+MACRO_HEADER = (141, 142)  # while the button list is closed
+
+# Client coordinates of the macro manager's controls (centres); event list rows are 12 pixels
+# high from its top at 82.
+MANAGER_NEW = (46, 379)
+MANAGER_RECORD = (339, 99)
+MANAGER_RECORD_DELAY_BOX = (377, 151)
+MANAGER_LOOP_BOX = (303, 321)
+MANAGER_LOOP_FIELD = (338, 339)
+MANAGER_OK = (325, 408)
+MANAGER_SECOND_EVENT = (200, 82 + 12 + 6)
 
 # The settings panel (left, top, width, height) and its headers' centres while every section above
 # is closed; the pages' points are relative to the page's top-left corner.
@@ -499,6 +513,76 @@ class DesktopProgramTest(unittest.TestCase):
         # The same key tables as gx508ctl's assignment of the function to the shipped files.
         self.assertEqual(events, self.ctl_apply_trace_after("set", "button", "4", "DPI -"))
         self.assertNotEqual(events, self.ctl_apply_trace_after("show"))
+
+    def test_macro_manager_records_typed_keys_into_record_ini(self):
+        self.macro_manager("EN")
+
+    def test_macro_manager_screenshots_in_german(self):
+        self.macro_manager("DE")
+
+    def macro_manager(self, language):
+        """New, a recording of keys typed on the desktop, a loop count and OK; screenshots of
+        the manager while it records and with its delay editor open."""
+        program = self.start(language)
+        wait_for(program.main_window, "the main window")
+        program.click(MACRO_HEADER)
+        size = png_size(os.path.join(program.folder, "Skins", "MacroManagement",
+                                     "MacroManagement.png"))
+        manager = wait_for(lambda: next((w for w in program.windows() if w[3:] == size), None),
+                           "the macro manager")
+
+        def click(point):
+            run("xdotool", "mousemove", "--sync", str(manager[1] + point[0]),
+                str(manager[2] + point[1]), "click", "1", env=program.env)
+            time.sleep(0.3)
+
+        def shot(name):
+            time.sleep(0.5)
+            run("import", "-window", "root", "-crop",
+                "%dx%d+%d+%d" % (manager[3], manager[4], manager[1], manager[2]), "+repage",
+                os.path.join(ARGS.artifacts, "%s-%s.png" % (name, language.lower())),
+                env=program.env)
+
+        store = os.path.join(program.folder, "record.ini")
+        name = "Macro_1" if language == "EN" else "Makro_1"
+        click(MANAGER_NEW)
+        def stored():
+            with open(store, encoding="utf-8") as f:
+                return f.read()
+        wait_for(lambda: "[%s]" % name in stored(), "the new macro")
+        click(MANAGER_RECORD_DELAY_BOX)
+        click(MANAGER_RECORD)
+        run("xdotool", "key", "--delay", "120", "a", "b", "Return", "KP_Enter", env=program.env)
+        shot("macro-manager-recording")
+        click(MANAGER_RECORD)
+        wait_for(lambda: "ItemCount=15" in stored(), "the recording in record.ini")
+
+        click(MANAGER_SECOND_EVENT)
+        click(MANAGER_SECOND_EVENT)
+        run("xdotool", "type", "250", env=program.env)
+        shot("macro-manager-delay-editor")
+        run("xdotool", "key", "Return", env=program.env)
+
+        click(MANAGER_LOOP_BOX)
+        click(MANAGER_LOOP_FIELD)
+        run("xdotool", "key", "ctrl+a", env=program.env)
+        run("xdotool", "type", "5", env=program.env)
+        click(MANAGER_OK)
+        wait_for(lambda: all(w[3:] != size for w in program.windows()), "the manager to close")
+
+        saved = configparser.ConfigParser(interpolation=None, strict=False)
+        saved.read(store, encoding="utf-8")
+        self.assertEqual(saved["MacroName"]["MacroCount"], "1")
+        self.assertEqual(saved["MacroName"]["0"], name)
+        macro = saved[name]
+        self.assertEqual(macro["MacroLoopTimes"], "5")
+        self.assertEqual(macro["DelayTimeSelStatus"], "1")
+        items = [macro["Item%d" % i] for i in range(int(macro["ItemCount"]))]
+        events = [item for item in items if not item.endswith(" ms")]
+        self.assertEqual(events, ["A   Dn", "A   Up", "B   Dn", "B   Up", "Enter   Dn",
+                                  "Enter   Up", "Num Enter   Dn", "Num Enter   Up"])
+        self.assertEqual(items[1], "250 ms")
+        self.assertTrue(all(items[i].endswith(" ms") for i in range(1, len(items), 2)))
 
     def popup(self, program, main, count):
         """The last of `count` popups beside the main window, once there are that many."""
