@@ -18,6 +18,9 @@ std::unique_ptr<X11KeyGrab> X11KeyGrab::Open(const std::string& display) {
     if (connection == nullptr) {
         return nullptr;
     }
+    // A held key then repeats as presses alone, as on a keyboard hook, rather than as
+    // release-press pairs that would read as the key being struck again and again.
+    XkbSetDetectableAutoRepeat(connection, True, nullptr);
     return std::unique_ptr<X11KeyGrab>(new X11KeyGrab(connection));
 }
 

@@ -169,6 +169,23 @@ TEST_F(X11KeyGrabTest, CapturedKeysArriveAsVirtualKeysAndReachNoOtherClient) {
     EXPECT_EQ(seen.size(), 4u);
 }
 
+// A held key repeats as further presses with no release between them, so a recording's repeat
+// filter can tell it from a key struck again.
+TEST_F(X11KeyGrabTest, AHeldKeyRepeatsAsPressesOnly) {
+    std::vector<KeyStroke> seen;
+    ASSERT_TRUE(m_grab->Start([&seen](const KeyStroke& s) { seen.push_back(s); }));
+    ASSERT_TRUE(xdotool({"keydown", "c"}));
+    const bool repeated = dispatchUntil([&] { return seen.size() >= 3; });
+    ASSERT_TRUE(xdotool({"keyup", "c"}));
+    ASSERT_TRUE(dispatchUntil([&] { return !seen.empty() && seen.back().release; }));
+    if (!repeated) {
+        GTEST_SKIP() << "this X server does not repeat held keys";
+    }
+    const std::vector<KeyStroke> held(seen.begin(), seen.end() - 1);
+    EXPECT_EQ(held, std::vector<KeyStroke>(held.size(), Down(0x43)));
+    EXPECT_EQ(seen.back(), Up(0x43));
+}
+
 TEST_F(X11KeyGrabTest, AKeyboardHeldByAnotherClientFailsWithTheGrabStatus) {
     ASSERT_EQ(XGrabKeyboard(m_other, m_window, False, GrabModeAsync, GrabModeAsync, CurrentTime),
               GrabSuccess);
