@@ -162,10 +162,13 @@ std::optional<int> Dispatcher::assignMacro() {
     if (choice.position < 0) {
         return std::nullopt;
     }
+    // A refusal gives the button back the slot it held, so that its function still has it.
+    const SettingsBlock before = m_block;
     ReleaseMacroSlot(m_block, m_button);
     const int itemCount = MacroItemCount(m_state.paths.macroStore, choice.name);
     const std::optional<int> slot = FreeMacroSlot(m_block);
     if (!slot) {
+        m_block = before;
         refuse(Text::MacroLimitExceeded);
         return std::nullopt;
     }
@@ -188,10 +191,12 @@ std::optional<int> Dispatcher::assignGunSwitch(int k) {
     if (choice.position < 0) {
         return std::nullopt;
     }
+    const SettingsBlock before = m_block;
     ReleaseMacroSlot(m_block, m_button);
     const int size =
         GunMacroSize(choice.position, MacroItemCount(m_state.paths.macroStore, choice.name));
     if (!ReserveGunItems(m_block, size)) {
+        m_block = before;
         refuse(Text::GunLimitExceeded);
         return std::nullopt;
     }

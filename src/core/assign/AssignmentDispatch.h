@@ -46,7 +46,8 @@ int MacroItemCount(const std::filesystem::path& macroStore, std::string_view nam
 // open), opening the dialogs a function needs. Returns the button whose label to repaint when
 // the command finishes (state.labels[button] then holds its label); nothing when the command
 // stopped without finishing (a refusal, OK without a choice), is outside 1001..4000 (the inert
-// items) or names no button.
+// items) or names no button. A refusal (no free macro slot, the gun item budget) shows its
+// message and leaves the block as it was, the slot the button held included.
 std::optional<int> DispatchAssignment(SharedState& state, int button, int command,
                                       AssignmentDialogs& dialogs);
 

@@ -345,6 +345,32 @@ TEST_F(AssignmentDispatchTest, AFurtherGunMacroIsRefusedOnlyPastTheBudget) {
     }
 }
 
+// A refused assignment leaves the button with the slot its function plays: a macro button
+// keeps its macro slot when a gun macro is refused, a gun button its gun slot and item count
+// when a macro is refused.
+TEST_F(AssignmentDispatchTest, ARefusalGivesTheButtonItsSlotBack) {
+    storeMacro("Reload", "3");
+    storeMacro("Burst", "400");
+    for (int b = 0; b < 5; ++b) {
+        assignMacro(b, "Reload", 0);
+    }
+    assignGun(7, 0, "Snipe", 0);
+    const SettingsBlock before = state->block;
+    const auto labels = state->labels;
+
+    EXPECT_EQ(assignGun(2, 1, "Burst", 3), std::nullopt);
+    EXPECT_EQ(assignMacro(7, "Reload", 0), std::nullopt);
+
+    EXPECT_TRUE(state->block == before);
+    EXPECT_EQ(state->block.slot(SlotField::Owner, 2), 2);
+    EXPECT_EQ(state->block.slot(SlotField::InUse, 6), 1);
+    EXPECT_EQ(gunTotal(), 252);
+    EXPECT_EQ(state->labels, labels);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].first, "超出限制");
+    EXPECT_EQ(dialogs.messages[1].first, "超出限制(Max. Macro)");
+}
+
 TEST_F(AssignmentDispatchTest, EnableAndDisableFollowTheSwitchesBoundToTheButton) {
     storeMacro("Reload", "3");
     assignMacro(5, "Reload", 0);
