@@ -8,10 +8,13 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 
-// Helpers for widget tests: solid test images, what a widget painted, and mouse input sent
-// straight to a widget.
+#include <functional>
+
+// Helpers for widget tests: solid test images, what a widget painted, mouse input sent
+// straight to a widget, and answers to modal windows.
 namespace gx508::test {
 
 inline QPixmap solidPixmap(QSize size, const QColor& color) {
@@ -72,6 +75,22 @@ inline void moveHeld(QWidget& widget, QPoint at, Qt::MouseButtons buttons = Qt::
 
 inline void release(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     sendMouse(widget, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+}
+
+// Runs `act` on the next modal window of type T as soon as it shows (a modal window runs its
+// own event loop, so the test hands over what to do before opening it).
+template <typename T>
+void onNextModal(std::function<void(T&)> act) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(*modal);
+        }
+    });
+    timer->start();
 }
 
 }  // namespace gx508::test

@@ -88,7 +88,8 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
     setFixedSize(background.isNull() ? kMainBackgroundFile.size() : background.size());
 
     m_mouseView = new MouseView(*this, skin, state.texts, fontFace);
-    m_assignmentDialogs = std::make_unique<WindowAssignmentDialogs>(*this, state.texts, skin);
+    m_assignmentDialogs =
+        std::make_unique<WindowAssignmentDialogs>(*this, state.texts, skin, state.paths.macroStore);
     m_assignmentMenu =
         new ButtonAssignmentMenu(state, *m_mouseView, *m_assignmentDialogs, m_font, *this);
     m_leftColumn = new LeftColumn(*this, skin, state.texts, fontFace);

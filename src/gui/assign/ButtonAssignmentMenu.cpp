@@ -44,8 +44,9 @@ void ButtonAssignmentMenu::open(int button) {
     // Closing comes first: the marks go before the chosen command runs.
     connect(menu, &QMenu::aboutToHide, this, [this] { m_view.ClearHighlight(); });
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-    // The command runs once the menu has gone, and with it the menu's hold on the keyboard and
-    // pointer, as a dialog it opens needs them.
+    // The command runs once the menu has closed and its handler returned: a dialog it opens runs
+    // its own event loop, in which the menu goes away, and needs the keyboard and pointer the
+    // menu held.
     connect(
         menu, &CExMenu::commandChosen, this,
         [this, button](int command) { dispatch(button, command); }, Qt::QueuedConnection);

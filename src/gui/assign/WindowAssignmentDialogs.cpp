@@ -5,6 +5,8 @@
 #include <QPushButton>
 
 #include "core/i18n/MainWindowTexts.h"
+#include "gui/assign/CDlgGunMacroSelector.h"
+#include "gui/assign/CMacroDialog.h"
 #include "gui/assign/CSingleDialog.h"
 #include "gui/ui/QtText.h"
 
@@ -17,19 +19,25 @@ KeyCaptureResult WindowAssignmentDialogs::captureKey(std::optional<std::string> 
 }
 
 MacroChoice WindowAssignmentDialogs::selectMacro() {
-    return {};
+    CMacroDialog dialog(m_skin, m_texts.language(), m_macroStore, &m_window);
+    dialog.exec();
+    return dialog.choice();
 }
 
 MacroChoice WindowAssignmentDialogs::selectGunMacro() {
-    return {};
+    CDlgGunMacroSelector dialog(m_skin, m_texts.language(), m_macroStore, &m_window);
+    dialog.exec();
+    return dialog.choice();
 }
 
 void WindowAssignmentDialogs::showMessage(std::string text, std::string caption) {
     QMessageBox box(QMessageBox::NoIcon, qText(caption), qText(text), QMessageBox::NoButton,
                     &m_window);
     box.setObjectName(QStringLiteral("assignmentMessage"));
-    box.setDefaultButton(box.addButton(
-        qText(MainWindowTextOf(MainWindowText::Ok, m_texts.language())), QMessageBox::AcceptRole));
+    // Without a language the button keeps the platform's own text.
+    const QString ok = qText(MainWindowTextOf(MainWindowText::Ok, m_texts.language()));
+    box.setDefaultButton(ok.isEmpty() ? box.addButton(QMessageBox::Ok)
+                                      : box.addButton(ok, QMessageBox::AcceptRole));
     box.exec();
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <filesystem>
+#include <utility>
+
 #include "core/assign/AssignmentDialogs.h"
 #include "core/i18n/LanguageTable.h"
 
@@ -10,13 +13,13 @@ namespace gx508 {
 
 class Skin;
 
-// The dialogs the assignment dispatcher opens from the main window, modal over it, in the
-// interface language. The two macro selectors are not part of the program yet: until they are,
-// choosing "Macro" or a gun switch's "Assign" ends as their Cancel does and changes nothing.
+// The dialogs the assignment dispatcher opens from the main window, modal over it and in the
+// interface language. The selectors read their names from the macro store `macroStore`.
 class WindowAssignmentDialogs final : public AssignmentDialogs {
   public:
-    WindowAssignmentDialogs(QWidget& window, const LanguageTable& texts, const Skin& skin)
-        : m_window(window), m_texts(texts), m_skin(skin) {}
+    WindowAssignmentDialogs(QWidget& window, const LanguageTable& texts, const Skin& skin,
+                            std::filesystem::path macroStore)
+        : m_window(window), m_texts(texts), m_skin(skin), m_macroStore(std::move(macroStore)) {}
 
     KeyCaptureResult captureKey(std::optional<std::string> currentKey) override;
     MacroChoice selectMacro() override;
@@ -27,6 +30,7 @@ class WindowAssignmentDialogs final : public AssignmentDialogs {
     QWidget& m_window;
     const LanguageTable& m_texts;
     const Skin& m_skin;
+    std::filesystem::path m_macroStore;
 };
 
 }  // namespace gx508

@@ -98,6 +98,12 @@ inline constexpr SkinFile kDialogButtonNormalFile{"MacroManagement/button-cancel
                                                   26};
 inline constexpr SkinFile kDialogButtonOverFile{"MacroManagement/button-cancel-over.png", 54, 26};
 
+// Macro selector and gun macro selector: background and play mode boxes; their OK and Cancel
+// buttons look like the macro manager's New button, their close button is the main window's.
+inline constexpr SkinFile kMacroSelectorFile{"macro-key.png", 400, 290};
+inline constexpr SkinFile kModeBoxFile{"Pane.png", 16, 16};
+inline constexpr SkinFile kModeBoxTickedFile{"PaneMakingTick.png", 16, 16};
+
 // Mouse view: the base picture of each view, and each button's idle ("-normal") and lit ("-over")
 // look, the two of one size, drawn over it.
 struct OverlayFiles {
@@ -238,9 +244,9 @@ inline constexpr std::array kSkinFiles = {
     kMacroNewOverFile,
     kDialogButtonNormalFile,
     kDialogButtonOverFile,
-    SkinFile{"macro-key.png", 400, 290},
-    SkinFile{"Pane.png", 16, 16},
-    SkinFile{"PaneMakingTick.png", 16, 16},
+    kMacroSelectorFile,
+    kModeBoxFile,
+    kModeBoxTickedFile,
     kSingleKeyFile,
 
     // Gun macro manager and its three step dialogs.

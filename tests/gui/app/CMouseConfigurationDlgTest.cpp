@@ -15,6 +15,7 @@
 
 #include <condition_variable>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <mutex>
 
@@ -28,6 +29,8 @@
 #include "gui/app/MouseSession.h"
 #include "gui/app/TrayNotifier.h"
 #include "gui/assign/ButtonAssignmentMenu.h"
+#include "gui/assign/MacroSelectorDialog.h"
+#include "gui/assign/MacroSelectorLayout.h"
 #include "gui/assign/MouseView.h"
 #include "gui/macro/CMacroProgramDialog.h"
 #include "gui/perf/CDlgDPISetting.h"
@@ -39,6 +42,7 @@
 #include "gui/ui/CExMenu.h"
 #include "gui/ui/CLBEditorWnd.h"
 #include "gui/ui/CSkinScrollWnd.h"
+#include "gui/ui/QtText.h"
 #include "gui/ui/Skin.h"
 #include "gui/ui/SkinFiles.h"
 #include "platform/ProgramFolder.h"
@@ -182,6 +186,8 @@ class CMouseConfigurationDlgTest : public QObject {
     void theMacroHeaderOpensTheMacroManagerOnTheProgramsMacros();
     void aSelectorOpensItsMenuAndTheChoiceBecomesItsLabel_data();
     void aSelectorOpensItsMenuAndTheChoiceBecomesItsLabel();
+    void theSelectorsOpenOverTheWindowFromItsMenu_data();
+    void theSelectorsOpenOverTheWindowFromItsMenu();
     void keysThatWouldCloseOrPressAreSwallowed();
     void hiddenStartHidesTheFirstTwoShows();
     void noticesShowTheSavedStagesNotTheEdits();
@@ -400,6 +406,76 @@ void CMouseConfigurationDlgTest::aSelectorOpensItsMenuAndTheChoiceBecomesItsLabe
     QCOMPARE(p.view().highlighted(), -1);
     QVERIFY(test::saveScreenshot(p.window->grab().toImage(),
                                  QStringLiteral("main-window-assigned-%1.png").arg(language)));
+}
+
+void CMouseConfigurationDlgTest::theSelectorsOpenOverTheWindowFromItsMenu_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("gun");
+    QTest::newRow("macro, English") << QStringLiteral("EN") << false;
+    QTest::newRow("macro, simplified Chinese") << QStringLiteral("CHS") << false;
+    QTest::newRow("gun macro, English") << QStringLiteral("EN") << true;
+    QTest::newRow("gun macro, simplified Chinese") << QStringLiteral("CHS") << true;
+}
+
+// From the menu of "Button 5" (index 3) over the base files: the selector opens over the window
+// with the stored names, and its Cancel leaves the button and the program folder as they were.
+void CMouseConfigurationDlgTest::theSelectorsOpenOverTheWindowFromItsMenu() {
+    QFETCH(QString, language);
+    QFETCH(bool, gun);
+    Program p(true, false, QStringLiteral(GX508_PROGRAM_DIR "/Skins"), language.toStdString());
+    p.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    QTest::mouseClick(p.column().assignmentHeader(), Qt::LeftButton);
+    // Gun switch 0 leaves its button, so that any button's menu offers to assign it.
+    p.state.block.setGunAssigned(0, false);
+    p.state.block.setGunButton(0, kNone);
+    const SettingsBlock before = p.state.block;
+    const QString label = p.view().label(3)->text();
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const char* name : kBaseFiles) {
+        files[name] = test::ReadBytes(p.folder / name);
+    }
+
+    QStringList listed;
+    test::onNextModal<MacroSelectorDialog>([&](MacroSelectorDialog& d) {
+        QCOMPARE(d.parentWidget(), p.window.get());
+        QVERIFY(p.window->geometry().contains(d.geometry()));
+        QTest::mouseClick(&d, Qt::LeftButton, {}, layout::kSelectorDropDown.center());
+        for (int i = 0; i < d.list()->count(); ++i) {
+            listed << d.list()->item(i)->text();
+        }
+        QVERIFY(test::saveScreenshot(
+            test::windowWithPopups(*p.window, {&d}),
+            QStringLiteral("main-window-%1-%2.png")
+                .arg(gun ? QStringLiteral("gun-macro-selector") : QStringLiteral("macro-selector"),
+                     language)));
+        QTest::mouseClick(&d, Qt::LeftButton, {}, layout::kSelectorCancel.center());
+    });
+    QTest::mouseClick(p.view().label(3), Qt::LeftButton);
+    CExMenu* menu = p.window->assignmentMenu().openMenu();
+    QVERIFY(menu != nullptr && QTest::qWaitForWindowExposed(menu));
+    CExMenu* from = menu;
+    QString item = qText(p.state.texts[Text::Macro]);
+    if (gun) {
+        from = test::openSubmenu(menu, qText(p.state.texts[Text::GunManagementPlus]));
+        QVERIFY(from != nullptr);
+        QAction* gunSwitch = from->actions().first();
+        QVERIFY(gunSwitch->menu() != nullptr);
+        from = test::openSubmenu(from, from->itemText(gunSwitch));
+        QVERIFY(from != nullptr);
+        item = qText(p.state.texts[Text::Assign]);
+    }
+    test::clickMenuItem(from, test::menuAction(from, item));
+    QTRY_VERIFY(p.window->assignmentMenu().openMenu() == nullptr &&
+                QApplication::activeModalWidget() == nullptr);
+
+    const QStringList gunMacros{"Snipe", "AKM", "Standard Gun"};
+    QCOMPARE(listed, gun ? gunMacros : QStringList());
+    QVERIFY(p.state.block == before);
+    QCOMPARE(p.view().label(3)->text(), label);
+    for (const auto& [name, bytes] : files) {
+        QVERIFY2(test::ReadBytes(p.folder / name) == bytes, name.c_str());
+    }
 }
 
 void CMouseConfigurationDlgTest::keysThatWouldCloseOrPressAreSwallowed() {

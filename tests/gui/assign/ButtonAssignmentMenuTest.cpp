@@ -39,7 +39,8 @@ struct Fixture {
             state->labels[static_cast<std::size_t>(b)] = "label " + std::to_string(b);
         }
         view = std::make_unique<MouseView>(window, skin, state->texts, QStringLiteral("Arial"));
-        dialogs = std::make_unique<WindowAssignmentDialogs>(window, state->texts, skin);
+        dialogs = std::make_unique<WindowAssignmentDialogs>(window, state->texts, skin,
+                                                            state->paths.macroStore);
         menu = std::make_unique<ButtonAssignmentMenu>(
             *state, *view, *dialogs, mappedFont(QStringLiteral("Arial"), 13), window);
         view->setLabelTexts(state->labels);
