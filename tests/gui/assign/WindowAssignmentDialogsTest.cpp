@@ -138,6 +138,7 @@ class WindowAssignmentDialogsTest : public QObject {
     void cancelOrNoChoiceChangesNothing();
     void refusalsShowTheirMessageOverTheWindowAndChangeNothing_data();
     void refusalsShowTheirMessageOverTheWindowAndChangeNothing();
+    void withoutALanguageTheBoxKeepsThePlatformsOk();
 };
 
 void WindowAssignmentDialogsTest::aChosenMacroTakesAFreeSlotWithItsPlayMode_data() {
@@ -321,6 +322,22 @@ void WindowAssignmentDialogsTest::refusalsShowTheirMessageOverTheWindowAndChange
     QCOMPARE(f.state->labels, labels);
     QCOMPARE(f.label(gun ? 2 : 7), QStringLiteral("label %1").arg(gun ? 2 : 7));
     QVERIFY(FolderBytes(f.folder.path()) == f.files);
+}
+
+void WindowAssignmentDialogsTest::withoutALanguageTheBoxKeepsThePlatformsOk() {
+    QWidget window;
+    const LanguageTable none = LanguageTable::For("FR");
+    const Skin skin{QStringLiteral(GX508_PROGRAM_DIR "/Skins")};
+    WindowAssignmentDialogs dialogs(window, none, skin, "record.ini");
+    QStringList buttons;
+    test::onNextModal<QMessageBox>([&buttons](QMessageBox& box) {
+        for (QAbstractButton* button : box.buttons()) {
+            buttons << button->text().remove(QLatin1Char('&'));
+        }
+        box.buttons().first()->click();
+    });
+    dialogs.showMessage("超出限制", "");
+    QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
 }
 
 }  // namespace gx508
