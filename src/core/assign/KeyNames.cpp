@@ -276,6 +276,13 @@ std::string_view KeyNameOfVirtualKey(int vk) {
     return Lookup(kKeyboardVariant, vk, kKeyboardMouseBase + kMouseButtonCount - 1);
 }
 
+std::string_view KeyNameOfStroke(const KeyStroke& stroke) {
+    constexpr int kEnterKey = 0x0D;
+    constexpr int kNumEnterKey = 0x6C;
+    return KeyNameOfVirtualKey(
+        stroke.virtualKey == kEnterKey && stroke.extended ? kNumEnterKey : stroke.virtualKey);
+}
+
 std::string_view GunKeyNameOfVirtualKey(int vk) {
     return Lookup(kGunVariant, vk, kGunMouseBase + kMouseButtonCount - 1);
 }

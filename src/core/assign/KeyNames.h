@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/assign/KeySource.h"
+
 namespace gx508 {
 
 // Keys travel through the program by name. A pressed key arrives as a virtual-key code and is
@@ -14,6 +16,10 @@ namespace gx508 {
 // recorder and the gun keyboard step dialog (mouse buttons at 0xF1..0xF5). Empty when the code
 // has no name.
 std::string_view KeyNameOfVirtualKey(int vk);
+
+// The name the key capture dialogs show for a keystroke: that of its virtual key, except that
+// Enter with the extended flag is the numeric-pad Enter (code 0x6C), "Num Enter".
+std::string_view KeyNameOfStroke(const KeyStroke& stroke);
 
 // The same for the variant used by the gun macro manager's recorder (mouse buttons at
 // 0xF0..0xF4).

@@ -16,12 +16,6 @@
 
 namespace gx508 {
 
-namespace {
-
-constexpr int kEnterKey = 0x0D;
-
-}  // namespace
-
 CSingleDialog::CSingleDialog(const Skin& skin, std::string_view languageCode, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_skin(skin),
@@ -98,9 +92,7 @@ KeyCaptureResult CSingleDialog::capture() {
 }
 
 void CSingleDialog::keyCaptured(const KeyStroke& stroke) {
-    const int code =
-        stroke.virtualKey == kEnterKey && stroke.extended ? kNumEnterKey : stroke.virtualKey;
-    m_keyName = std::string(KeyNameOfVirtualKey(code));
+    m_keyName = std::string(KeyNameOfStroke(stroke));
     m_keyNameField->setText(qText(m_keyName));
 }
 

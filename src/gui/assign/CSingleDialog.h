@@ -38,9 +38,6 @@ class CSingleDialog : public QDialog {
     static constexpr QRect kOkButton{244, 250, 54, 25};
     static constexpr QRect kCancelButton{314, 250, 54, 25};
 
-    // Numeric-pad Enter arrives as Enter with the extended flag; it is named by this code.
-    static constexpr int kNumEnterKey = 0x6C;
-
     CSingleDialog(const Skin& skin, std::string_view languageCode, QWidget* parent);
     ~CSingleDialog() override;
 

@@ -138,4 +138,20 @@ TEST(KeyNamesTest, DigitsLettersAndFunctionKeysNameEveryCodeOfTheirRange) {
 }
 
 }  // namespace
+TEST(KeyNamesTest, AStrokeIsNamedByItsVirtualKeyWithTheExtendedEnterOnTheNumericPad) {
+    struct StrokeCase {
+        KeyStroke stroke;
+        std::string_view name;
+    };
+    const StrokeCase cases[] = {
+        {{0x0D, false, false}, "Enter"},   {{0x0D, true, false}, "Num Enter"},
+        {{0x0D, true, true}, "Num Enter"}, {{0x41, true, true}, "A"},
+        {{0x1B, false, false}, "Esc"},     {{0x5B, true, false}, "Left Windows"},
+        {{0x00, false, false}, ""},
+    };
+    for (const StrokeCase& c : cases) {
+        EXPECT_EQ(KeyNameOfStroke(c.stroke), c.name) << std::hex << c.stroke.virtualKey;
+    }
+}
+
 }  // namespace gx508
