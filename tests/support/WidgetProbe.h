@@ -43,6 +43,19 @@ inline int countColor(const QImage& image, const QColor& color, QRect area = {})
     return count;
 }
 
+// Pixels of `area` brighter than `value` (0..255, the largest of red, green and blue): where
+// light text lies on a darker ground, whatever its anti-aliasing.
+inline int countBrighter(const QImage& image, int value, QRect area) {
+    area &= image.rect();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += image.pixelColor(x, y).value() > value ? 1 : 0;
+        }
+    }
+    return count;
+}
+
 // The smallest rectangle holding every pixel that is not the background colour.
 inline QRect inkBounds(const QImage& image, const QColor& background) {
     QRect bounds;

@@ -104,6 +104,18 @@ inline constexpr SkinFile kMacroSelectorFile{"macro-key.png", 400, 290};
 inline constexpr SkinFile kModeBoxFile{"Pane.png", 16, 16};
 inline constexpr SkinFile kModeBoxTickedFile{"PaneMakingTick.png", 16, 16};
 
+// The gun macro manager's step dialogs: the keyboard key dialog's background (its OK and Cancel
+// look like the single key dialog's), the mouse event dialog's background and the frame of the
+// chosen event, the cursor displacement dialog's background and its mark (whose tip is the
+// image's top-left pixel), and the looks of the last two dialogs' OK and Cancel.
+inline constexpr SkinFile kGunKeyDialogFile{"MacroGunMan/box.png", 390, 412};
+inline constexpr SkinFile kGunMouseDialogFile{"MacroGunMan/Insert Mouse/main.png", 420, 428};
+inline constexpr SkinFile kGunMouseSelectorFile{"MacroGunMan/Insert Mouse/Selector.png", 114, 118};
+inline constexpr SkinFile kGunCursorDialogFile{"MacroGunMan/Insert Cursor/main.png", 420, 432};
+inline constexpr SkinFile kGunCursorMarkFile{"MacroGunMan/Insert Cursor/Select.png", 11, 16};
+inline constexpr SkinFile kGunButtonNormalFile{"MacroGunMan/Btn-normal.png", 52, 27};
+inline constexpr SkinFile kGunButtonDownFile{"MacroGunMan/Btn-down.png", 52, 27};
+
 // Mouse view: the base picture of each view, and each button's idle ("-normal") and lit ("-over")
 // look, the two of one size, drawn over it.
 struct OverlayFiles {
@@ -256,13 +268,13 @@ inline constexpr std::array kSkinFiles = {
     SkinFile{"MacroGunMan/Record-down.png", 96, 26},
     SkinFile{"MacroGunMan/Sel-normal.png", 14, 14},
     SkinFile{"MacroGunMan/Sel-down.png", 14, 14},
-    SkinFile{"MacroGunMan/Btn-normal.png", 52, 27},
-    SkinFile{"MacroGunMan/Btn-down.png", 52, 27},
-    SkinFile{"MacroGunMan/box.png", 390, 412},
-    SkinFile{"MacroGunMan/Insert Mouse/main.png", 420, 428},
-    SkinFile{"MacroGunMan/Insert Mouse/Selector.png", 114, 118},
-    SkinFile{"MacroGunMan/Insert Cursor/main.png", 420, 432},
-    SkinFile{"MacroGunMan/Insert Cursor/Select.png", 11, 16},
+    kGunButtonNormalFile,
+    kGunButtonDownFile,
+    kGunKeyDialogFile,
+    kGunMouseDialogFile,
+    kGunMouseSelectorFile,
+    kGunCursorDialogFile,
+    kGunCursorMarkFile,
 
     // Settings panel pages.
     SkinFile{"Enable.png", 10, 9},
