@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop program's own costs: a full repaint of the main window, the start-up from the
-// settings load to the window's first painted frame (the three-second splash, a fixed wait by
-// design, is left out), and the memory the running program holds once idle.
+// The main window's own costs, each beside the floor (FloorWindow: a plain window of the same
+// shape painting its background and pictures from the pixmap cache) measured in turns with it:
+// a full repaint, the build from the settings load to the first painted frame (the splash is
+// left out; StartupBench has the program's whole start), and the memory that a hundred rounds
+// of opening and closing every dialog and menu leave behind.
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include <benchmark/benchmark.h>
@@ -9,46 +11,35 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 
-#include "core/device/VirtualMouse.h"
-#include "core/store/SettingsFiles.h"
-#include "gui/app/CMouseConfigurationDlg.h"
+#include "BenchFigures.h"
+#include "BenchProgram.h"
+#include "FloorWindow.h"
+#include "core/controls/AccordionLayout.h"
+#include "core/store/SettingsBlock.h"
 #include "gui/app/LeftColumn.h"
-#include "gui/app/MouseSession.h"
-#include "gui/app/TrayNotifier.h"
+#include "gui/assign/ButtonAssignmentMenu.h"
 #include "gui/assign/MouseView.h"
 #include "gui/perf/CDlgadvance.h"
-#include "gui/ui/Skin.h"
-#include "platform/ProgramFolder.h"
+#include "gui/ui/CBitmapBtn.h"
+#include "gui/ui/CExMenu.h"
 
 namespace {
 
 using namespace gx508;
 
-const std::filesystem::path kProgramDir = GX508_PROGRAM_DIR;
+using namespace gx508::bench;
 
-// A copy of the program folder (base files and, with `withProgram`, the executable and skin).
-std::unique_ptr<QTemporaryDir> CopyProgramFolder(bool withProgram) {
-    auto dir = std::make_unique<QTemporaryDir>();
-    const std::filesystem::path to = dir->path().toStdString();
-    for (const char* name : kBaseFiles) {
-        std::filesystem::copy_file(kProgramDir / name, to / name);
-    }
-    if (withProgram) {
-        std::filesystem::copy_file(kProgramDir / "gx508", to / "gx508");
-        std::filesystem::copy(kProgramDir / "Skins", to / "Skins",
-                              std::filesystem::copy_options::recursive);
-    }
-    return dir;
-}
+constexpr int kPaintsPerTurn = 20;
+constexpr int kWarmUpCycles = 5;
+constexpr int kDialogCycles = 100;
 
 // Notes when the watched window has processed a paint.
 class PaintWatch : public QObject {
@@ -62,71 +53,88 @@ class PaintWatch : public QObject {
     }
 };
 
-// The window as the program builds it after the splash, on the virtual mouse.
-struct Program {
-    explicit Program(const std::filesystem::path& folder) : state(folder, log) {
-        session = std::make_unique<MouseSession>(state, mouse, pacer, pointer);
-        session->connectAtStartup();
-        StartupLoad(state);
-        tray = std::make_unique<TrayNotifier>(CMouseConfigurationDlg::programIcon(skin),
-                                              QStringLiteral("GX508"), QStringLiteral("Exit"),
-                                              QFont(), [] { return false; });
-        window = std::make_unique<CMouseConfigurationDlg>(state, *session, *tray, skin);
-    }
-
-    NullLog log;
-    SharedState state;
-    VirtualMouse mouse;
+// The window on the virtual mouse with pauses that take no time.
+struct QuickProgram {
+    explicit QuickProgram(const std::filesystem::path& folder) : program(folder, pacer) {}
     RecordingPacer pacer;
-    LoggingPointerBackend pointer{log};
-    Skin skin{QString::fromStdString((kProgramDir / "Skins").string())};
-    std::unique_ptr<MouseSession> session;
-    std::unique_ptr<TrayNotifier> tray;
-    std::unique_ptr<CMouseConfigurationDlg> window;
+    Program program;
 };
 
-void BM_MainWindowFullRepaint(benchmark::State& bench) {
-    const auto folder = CopyProgramFolder(false);
-    Program program(folder->path().toStdString());
-    program.window->show();
-    // Everything the window can show at once: the button list, the axis panel, a highlight, the
-    // settings panel with its DPI page open.
-    program.window->leftColumn().setListExpanded(true);
-    program.window->mouseView().setListExpanded(true);
-    program.window->leftColumn().setAxisExpanded(true);
-    program.window->settingsPanel().toggleSection(0);
-    QCoreApplication::processEvents();
-    for (auto _ : bench) {
-        program.window->repaint();
+// Paints `widget` whole `times` times; milliseconds per paint.
+double RepaintMs(QWidget& widget, int times) {
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < times; ++i) {
+        widget.repaint();
     }
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6 / times;
 }
-BENCHMARK(BM_MainWindowFullRepaint)->Unit(benchmark::kMillisecond);
+
+// Everything the window can show at once: the button list, the axis panel and the settings
+// panel with its first page open.
+void OpenEverything(CMouseConfigurationDlg& window) {
+    window.leftColumn().setListExpanded(true);
+    window.mouseView().setListExpanded(true);
+    window.leftColumn().setAxisExpanded(true);
+    window.settingsPanel().toggleSection(0);
+}
+
+void BM_MainWindowFullRepaint(benchmark::State& bench) {
+    const auto folder = CopyProgramFolder();
+    QuickProgram quick(folder->path().toStdString());
+    Program& program = quick.program;
+    FloorWindow floor(kSkins, kFloorPictures);
+    program.window->show();
+    floor.show();
+    OpenEverything(*program.window);
+    QCoreApplication::processEvents();
+    Figures repaint;
+    for (auto _ : bench) {
+        const double ours = RepaintMs(*program.window, kPaintsPerTurn);
+        repaint.add(ours, RepaintMs(floor, kPaintsPerTurn));
+        bench.SetIterationTime(ours / 1000.0);
+    }
+    repaint.report(bench, "repaint_ms");
+}
+BENCHMARK(BM_MainWindowFullRepaint)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
+
+// Shows `widget` and waits for its first paint; milliseconds from `clock`'s start.
+double ShownMs(QWidget& widget, const QElapsedTimer& clock) {
+    PaintWatch watch;
+    widget.installEventFilter(&watch);
+    widget.show();
+    while (!watch.painted) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    const double elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    widget.removeEventFilter(&watch);
+    return elapsed;
+}
 
 void BM_StartupToFirstPaintedFrame(benchmark::State& bench) {
+    Figures build;
     for (auto _ : bench) {
-        bench.PauseTiming();
-        const auto folder = CopyProgramFolder(false);
-        bench.ResumeTiming();
+        const auto folder = CopyProgramFolder();
         QElapsedTimer clock;
         clock.start();
-        Program program(folder->path().toStdString());
-        PaintWatch watch;
-        program.window->installEventFilter(&watch);
-        program.window->show();
-        while (!watch.painted) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
-        bench.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
-        bench.PauseTiming();
-        program.window->removeEventFilter(&watch);
-        bench.ResumeTiming();
+        QuickProgram quick(folder->path().toStdString());
+        Program& program = quick.program;
+        const double ours = ShownMs(*program.window, clock);
+        clock.start();
+        FloorWindow floor(kSkins, kFloorPictures);
+        build.add(ours, ShownMs(floor, clock));
+        bench.SetIterationTime(ours / 1000.0);
     }
+    build.report(bench, "build_ms");
 }
-BENCHMARK(BM_StartupToFirstPaintedFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupToFirstPaintedFrame)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
-// Kilobytes of one line ("VmRSS:", "VmHWM:") of /proc/PID/status; 0 when absent.
-double StatusKb(qint64 pid, const std::string& key) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+// Kilobytes of one line ("VmRSS:") of this process's /proc status; 0 when absent.
+double StatusKb(const std::string& key) {
+    std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);) {
         if (line.rfind(key, 0) == 0) {
             return std::stod(line.substr(key.size()));
@@ -135,36 +143,70 @@ double StatusKb(qint64 pid, const std::string& key) {
     return 0;
 }
 
-void BM_IdleProgramMemory(benchmark::State& bench) {
-    if (!std::filesystem::exists(kProgramDir / "gx508")) {
-        bench.SkipWithError("build the gx508 program first");
-        return;
+// Closes whatever modal dialog or popup menu is open, from a timer inside its own loop.
+class Closer : public QObject {
+  public:
+    Closer() {
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, [] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                popup->close();
+            } else if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+            }
+        });
+        m_timer.start();
     }
-    const auto folder = CopyProgramFolder(true);
-    QTemporaryDir runtime;
-    for (auto _ : bench) {
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        if (!env.contains(QStringLiteral("QT_QPA_PLATFORM"))) {
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+  private:
+    QTimer m_timer;
+};
+
+// Opens and closes each dialog and menu of the main window once.
+void OpenAndCloseEveryDialog(CMouseConfigurationDlg& window) {
+    const Closer closer;
+    window.resetButton()->click();
+    window.helpButton()->click();
+    for (int button = 0; button < block::kButtonCount; ++button) {
+        window.assignmentMenu().open(button);
+        while (window.assignmentMenu().openMenu() != nullptr &&
+               window.assignmentMenu().openMenu()->isVisible()) {
+            QCoreApplication::processEvents();
         }
-        program.setProcessEnvironment(env);
-        program.start(folder->filePath(QStringLiteral("gx508")),
-                      {QStringLiteral("--virtual-mouse")});
-        program.waitForStarted();
-        // The first report the program sends comes once the window is built after the splash.
-        while (program.state() == QProcess::Running && !program.canReadLine()) {
-            program.waitForReadyRead(1000);
-        }
-        QThread::msleep(2000);
-        bench.counters["rss_MiB"] = StatusKb(program.processId(), "VmRSS:") / 1024.0;
-        bench.counters["peak_MiB"] = StatusKb(program.processId(), "VmHWM:") / 1024.0;
-        program.kill();
-        program.waitForFinished();
     }
+    for (int section = 0; section < AccordionLayout::kSectionCount; ++section) {
+        window.settingsPanel().toggleSection(section);
+        window.settingsPanel().toggleSection(section);
+    }
+    while (QApplication::activePopupWidget() != nullptr ||
+           QApplication::activeModalWidget() != nullptr) {
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
-BENCHMARK(BM_IdleProgramMemory)->Iterations(1)->Unit(benchmark::kSecond);
+
+void BM_DialogOpenCloseMemory(benchmark::State& bench) {
+    const auto folder = CopyProgramFolder();
+    QuickProgram quick(folder->path().toStdString());
+    Program& program = quick.program;
+    program.window->show();
+    QCoreApplication::processEvents();
+    double growthKb = 0;
+    for (auto _ : bench) {
+        // A few rounds first, so that caches and the allocator have settled.
+        for (int round = 0; round < kWarmUpCycles; ++round) {
+            OpenAndCloseEveryDialog(*program.window);
+        }
+        const double before = StatusKb("VmRSS:");
+        for (int round = 0; round < kDialogCycles; ++round) {
+            OpenAndCloseEveryDialog(*program.window);
+        }
+        growthKb = StatusKb("VmRSS:") - before;
+    }
+    bench.counters["cycles"] = kDialogCycles;
+    bench.counters["rss_growth_KiB"] = growthKb;
+}
+BENCHMARK(BM_DialogOpenCloseMemory)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
