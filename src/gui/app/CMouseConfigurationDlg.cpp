@@ -84,8 +84,8 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
     const QString fontFace = qText(FontFace(state.languageCode));
     m_font = mappedFont(fontFace, kMainFontHeight);
     // Without its background the window keeps the listed size, so it never shrinks to nothing.
-    const QImage background = skin.image(kMainBackgroundFile);
-    setFixedSize(background.isNull() ? kMainBackgroundFile.size() : background.size());
+    const QSize background = skin.size(kMainBackgroundFile);
+    setFixedSize(background.isValid() ? background : kMainBackgroundFile.size());
 
     m_mouseView = new MouseView(*this, skin, state.texts, fontFace);
     m_assignmentDialogs =

@@ -56,8 +56,8 @@ LeftColumn::LeftColumn(QWidget& window, const Skin& skin, const LanguageTable& t
       m_x(MakeSlider(window, skin)),
       m_y(MakeSlider(window, skin)) {
     // Without the list's background the list still opens by its listed height.
-    const QImage list = skin.image(kFrontPanelFile);
-    m_listHeight = list.isNull() ? kFrontPanelFile.height : list.height();
+    const QSize list = skin.size(kFrontPanelFile);
+    m_listHeight = list.isValid() ? list.height() : kFrontPanelFile.height;
     layout();
 }
 

@@ -47,8 +47,9 @@ constexpr std::array<Section, AccordionLayout::kSectionCount> kSections = {{
 std::array<AccordionLayout::PageSize, AccordionLayout::kSectionCount> PageSizes(const Skin& skin) {
     std::array<AccordionLayout::PageSize, AccordionLayout::kSectionCount> sizes{};
     for (std::size_t k = 0; k < kSections.size(); ++k) {
-        const QImage image = skin.image(kSections[k].pageImage);
-        sizes[k] = {image.width(), image.height()};
+        const QSize size = skin.size(kSections[k].pageImage);
+        sizes[k] = size.isValid() ? AccordionLayout::PageSize{size.width(), size.height()}
+                                  : AccordionLayout::PageSize{0, 0};
     }
     return sizes;
 }

@@ -18,8 +18,8 @@ SettingsPage::SettingsPage(SharedState& state, const Skin& skin, QString backgro
       m_font(mappedFont(qText(FontFace(state.languageCode)), fontHeight)),
       m_background(std::move(background)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const QImage image = skin.image(m_background);
-    resize(image.isNull() ? QSize(0, 0) : image.size());
+    const QSize size = skin.size(m_background);
+    resize(size.isValid() ? size : QSize(0, 0));
 }
 
 void SettingsPage::beginPaint(QPainter& painter) const {

@@ -20,19 +20,23 @@ std::filesystem::path nativePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-// Each channel times alpha, divided by 255 with the remainder dropped.
+// Each channel times alpha, divided by 255 with the remainder dropped. An image whose pixels
+// are all opaque comes back as an opaque image, which paints as a plain copy with the same
+// result.
 QImage premultipliedByIntegerDivision(const QImage& decoded) {
     QImage image = decoded.convertToFormat(QImage::Format_ARGB32);
+    bool opaque = true;
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = line[x];
             const int alpha = qAlpha(pixel);
+            opaque = opaque && alpha == 255;
             line[x] = qRgba(qRed(pixel) * alpha / 255, qGreen(pixel) * alpha / 255,
                             qBlue(pixel) * alpha / 255, alpha);
         }
     }
-    image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+    image.reinterpretAsFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     return image;
 }
 
@@ -98,8 +102,16 @@ QPixmap Skin::loadBitmap(QStringView storedName) const {
 }
 
 QImage Skin::image(QStringView storedName) const {
-    const CachedImage* cached = cachedImage(storedName);
-    return cached == nullptr ? QImage() : cached->decoded;
+    if (const CachedImage* kept = keptImage(storedName)) {
+        return kept->decoded;
+    }
+    const QString path = resolve(storedName);
+    return path.isEmpty() ? QImage() : QImage(path);
+}
+
+QSize Skin::size(QStringView storedName) const {
+    const QImage decoded = image(storedName);
+    return decoded.isNull() ? QSize() : decoded.size();
 }
 
 bool Skin::draw(QPainter& painter, const SkinFile& file, int x, int y) const {
@@ -114,7 +126,24 @@ QImage Skin::image(const SkinFile& file) const {
     return image(qText(file.name));
 }
 
+QSize Skin::size(const SkinFile& file) const {
+    return size(qText(file.name));
+}
+
+const Skin::CachedImage* Skin::keptImage(QStringView storedName) const {
+    forgetOnChange();
+    const auto known = m_resolved.constFind(storedName.toString());
+    if (known == m_resolved.constEnd()) {
+        return nullptr;
+    }
+    const auto found = m_images.constFind(*known);
+    return found == m_images.constEnd() ? nullptr : &*found;
+}
+
 const Skin::CachedImage* Skin::cachedImage(QStringView storedName) const {
+    if (const CachedImage* kept = keptImage(storedName)) {
+        return kept;
+    }
     const QString path = resolve(storedName);
     if (path.isEmpty()) {
         return nullptr;
@@ -131,11 +160,35 @@ const Skin::CachedImage* Skin::cachedImage(QStringView storedName) const {
     if (found != m_images.constEnd() && found->stamp == stamp) {
         return &*found;
     }
+    const bool watched = watchFoldersOf(path);
     CachedImage entry{stamp, QImage(path), QImage()};
     if (entry.decoded.hasAlphaChannel()) {
         entry.premultiplied = premultipliedByIntegerDivision(entry.decoded);
     }
+    if (watched) {
+        m_resolved.insert(storedName.toString(), path);
+    }
     return &*m_images.insert(path, std::move(entry));
+}
+
+bool Skin::watchFoldersOf(const QString& path) const {
+    bool watched = m_watch.Watch(nativePath(m_folder));
+    const QStringList below =
+        path.mid(m_folder.size() + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString folder = m_folder;
+    for (qsizetype i = 0; i + 1 < below.size(); ++i) {
+        folder += QLatin1Char('/') + below.at(i);
+        watched = m_watch.Watch(nativePath(folder)) && watched;
+    }
+    return watched;
+}
+
+void Skin::forgetOnChange() const {
+    if (m_watch.Changed()) {
+        m_resolved.clear();
+        m_images.clear();
+        m_listings.clear();
+    }
 }
 
 QString Skin::matchEntry(const QString& directory, const QString& name) const {

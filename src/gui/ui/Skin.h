@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QSet>
+#include <QSize>
 #include <QString>
 #include <QStringView>
 
@@ -12,6 +13,7 @@
 #include <filesystem>
 
 #include "gui/ui/SkinFiles.h"
+#include "platform/FolderWatch.h"
 
 class QPainter;
 
@@ -19,9 +21,11 @@ namespace gx508 {
 
 // The skin folder and the drawing of its images.
 //
-// Windows repaint often, so decoded images and folder listings are kept, but every use checks
-// the file's modification time and size first: a file replaced or removed on disk shows so at
-// the next paint.
+// Windows repaint often, so the images drawn (decoded once), the files that stored names resolve to
+// and folder listings are kept; images handed out for a window to keep its own copy, and sizes,
+// are read without keeping anything. A file replaced or removed on disk shows so at the next paint:
+// the folders of every kept file are watched, and any change in one drops what was kept. Where a
+// folder cannot be watched, each use checks the file's modification time and size instead.
 class Skin {
   public:
     explicit Skin(QString skinsFolder);
@@ -48,10 +52,14 @@ class Skin {
     // The image as decoded from the file; null when the file is missing or damaged.
     QImage image(QStringView storedName) const;
 
+    // The image's size, without keeping the image; invalid when the file is missing or damaged.
+    QSize size(QStringView storedName) const;
+
     // The same for a file of the skin file list, by its listed name.
     bool draw(QPainter& painter, const SkinFile& file, int x, int y) const;
     QPixmap loadBitmap(const SkinFile& file) const;
     QImage image(const SkinFile& file) const;
+    QSize size(const SkinFile& file) const;
 
   private:
     struct FileStamp {
@@ -62,6 +70,7 @@ class Skin {
     struct CachedImage {
         FileStamp stamp;
         QImage decoded;
+        // What draw() paints: premultiplied, or opaque when every pixel is.
         QImage premultiplied;
     };
     struct CachedListing {
@@ -70,12 +79,20 @@ class Skin {
         QHash<QString, QString> byFoldedName;
     };
 
+    // The image drawn under this name, when it is kept and its folders are watched.
+    const CachedImage* keptImage(QStringView storedName) const;
     const CachedImage* cachedImage(QStringView storedName) const;
     QString matchEntry(const QString& directory, const QString& name) const;
+    // Watches the folders from the skin folder down to the file's; false when one could not be.
+    bool watchFoldersOf(const QString& path) const;
+    void forgetOnChange() const;
 
     QString m_folder;
+    mutable FolderWatch m_watch;
     mutable QHash<QString, CachedImage> m_images;
     mutable QHash<QString, CachedListing> m_listings;
+    // Stored names whose file's folders are watched, with the file they resolve to.
+    mutable QHash<QString, QString> m_resolved;
 };
 
 }  // namespace gx508

@@ -107,6 +107,7 @@ class SkinTest : public QObject {
         QCOMPARE(canvas, blackCanvas());
         QVERIFY(skin.image(stored).isNull());
         QVERIFY(skin.loadBitmap(stored).isNull());
+        QVERIFY(!skin.size(stored).isValid());
     }
 
     void premultipliesWithIntegerDivisionBeforeBlending() {
@@ -142,6 +143,25 @@ class SkinTest : public QObject {
         QCOMPARE(QColor(canvas.pixel(1, 0)), QColor(10, 20, 30));
         QCOMPARE(QColor(canvas.pixel(2, 0)), QColor(90, 90, 90));
         QCOMPARE(QColor(canvas.pixel(3, 0)), QColor(10, 20, 30));
+    }
+
+    // A file with an alpha channel that is opaque throughout draws its own colours, at the size
+    // its header gives.
+    void anOpaqueImageWithAnAlphaChannelDrawsItsColours() {
+        QImage image(2, 1, QImage::Format_ARGB32);
+        image.setPixel(0, 0, qRgba(10, 20, 30, 255));
+        image.setPixel(1, 0, qRgba(250, 128, 1, 255));
+        writeImage(QStringLiteral("Solid.png"), image);
+        const Skin skin(m_skins);
+        QCOMPARE(skin.size(u"Skins/Solid.png"), QSize(2, 1));
+        QImage canvas = solid({3, 1}, QColor(90, 90, 90));
+        QPainter painter(&canvas);
+        QVERIFY(skin.draw(painter, u"Skins/Solid.png", 1, 0));
+        painter.end();
+        QCOMPARE(QColor(canvas.pixel(0, 0)), QColor(90, 90, 90));
+        QCOMPARE(QColor(canvas.pixel(1, 0)), QColor(10, 20, 30));
+        QCOMPARE(QColor(canvas.pixel(2, 0)), QColor(250, 128, 1));
+        QVERIFY(skin.image(u"Skins/Solid.png").hasAlphaChannel());
     }
 
     void aButtonBitmapIgnoresTransparency() {
