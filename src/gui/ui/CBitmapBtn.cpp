@@ -169,6 +169,14 @@ QRect CBitmapBtn::textArea() const {
 
 CBitmapBtn::Line CBitmapBtn::singleLine() const {
     const int width = textArea().width();
+    if (!m_fitted || m_fitted->width != width || m_fitted->text != text() ||
+        m_fitted->font != m_font) {
+        m_fitted = FittedLine{text(), width, m_font, fitLine(width)};
+    }
+    return m_fitted->line;
+}
+
+CBitmapBtn::Line CBitmapBtn::fitLine(int width) const {
     auto fits = [&](const QFont& font) {
         return QFontMetrics(font).elidedText(text(), Qt::ElideRight, width) == text();
     };

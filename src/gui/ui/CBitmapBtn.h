@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <optional>
+
 namespace gx508 {
 
 // Where a button's text goes. Any other value (cast from an int) draws one right-aligned,
@@ -102,6 +104,7 @@ class CBitmapBtn : public QAbstractButton {
     QRect textArea() const;
     void drawText(QPainter& painter) const;
     void setHover(bool hover);
+    Line fitLine(int width) const;
     QFont fontOfHeight(int pixels) const;
     void updateFont();
 
@@ -115,6 +118,15 @@ class CBitmapBtn : public QAbstractButton {
     ButtonTextAlignment m_alignment = ButtonTextAlignment::Left;
     int m_indent = 0;
     bool m_multiLine = false;
+    // The last line fitted, for the text, text area width and font it was fitted to: a repaint
+    // with none of them changed draws it without measuring again.
+    struct FittedLine {
+        QString text;
+        int width = 0;
+        QFont font;
+        Line line;
+    };
+    mutable std::optional<FittedLine> m_fitted;
     QColor m_normalTextColor = kDefaultTextColor;
     QColor m_hoverTextColor = kDefaultTextColor;
     QColor m_disabledTextColor = kDefaultTextColor;
