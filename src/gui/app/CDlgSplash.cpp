@@ -25,6 +25,7 @@ CDlgSplash::CDlgSplash(const Skin& skin, QWidget* parent)
 void CDlgSplash::start() {
     m_timer.start(kShowMs);
     if (m_picture.isNull()) {
+        announceShown();
         return;
     }
     setFixedSize(m_picture.size());
@@ -51,6 +52,15 @@ void CDlgSplash::reject() {
 void CDlgSplash::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
+    announceShown();
+}
+
+// Queued, so that the frame reaches the screen before the work begins.
+void CDlgSplash::announceShown() {
+    if (!m_shown) {
+        m_shown = true;
+        QMetaObject::invokeMethod(this, &CDlgSplash::pictureShown, Qt::QueuedConnection);
+    }
 }
 
 void CDlgSplash::mousePressEvent(QMouseEvent* event) {

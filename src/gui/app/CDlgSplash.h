@@ -25,6 +25,11 @@ class CDlgSplash : public QDialog {
 
     void reject() override;
 
+  signals:
+    // The picture is on screen (or, without one, the timer has started): work that can run while
+    // the splash waits may begin.
+    void pictureShown();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -33,10 +38,12 @@ class CDlgSplash : public QDialog {
 
   private:
     void timeUp();
+    void announceShown();
 
     QPixmap m_picture;
     QTimer m_timer;
     bool m_timeUp = false;
+    bool m_shown = false;
 };
 
 }  // namespace gx508

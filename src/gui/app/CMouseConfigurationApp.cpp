@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 
 #include <unistd.h>
 
@@ -47,19 +48,29 @@ bool CMouseConfigurationApp::start() {
     m_skin = std::make_unique<Skin>(QString::fromStdString(m_folder.skins.string()));
     m_state = std::make_unique<SharedState>(m_folder.files, m_log);
     if (m_start == StartKind::Autostart) {
-        startMainWindow();
+        buildMainWindow();
+        showMainWindow();
         return true;
     }
     m_splash = std::make_unique<CDlgSplash>(*m_skin);
+    // The window is built while the splash waits, so that it follows the splash at once.
+    connect(m_splash.get(), &CDlgSplash::pictureShown, this, [this] {
+        if (!m_window) {
+            buildMainWindow();
+        }
+    });
     connect(m_splash.get(), &QDialog::finished, this, [this] {
         m_splash.release()->deleteLater();
-        startMainWindow();
+        if (!m_window) {
+            buildMainWindow();
+        }
+        showMainWindow();
     });
     m_splash->start();
     return true;
 }
 
-void CMouseConfigurationApp::startMainWindow() {
+void CMouseConfigurationApp::buildMainWindow() {
     TraceSink trace;
     Pacer* pacer = &m_sleepingPacer;
     if (m_mode == DeviceMode::Virtual) {
@@ -72,7 +83,9 @@ void CMouseConfigurationApp::startMainWindow() {
     } else {
         m_backend = std::make_unique<HidapiBackend>(m_log);
     }
-    m_session = std::make_unique<MouseSession>(*m_state, *m_backend, *pacer, m_pointer, trace);
+    m_desktopPointer = MakeDesktopPointerBackend(m_log);
+    m_pointer = std::make_unique<QtPointerBackend>(*m_desktopPointer, m_log);
+    m_session = std::make_unique<MouseSession>(*m_state, *m_backend, *pacer, *m_pointer, trace);
     m_session->connectAtStartup();
     StartupLoad(*m_state);
     // A macro store without a gun macro list offers the built-in gun macros under these names.
@@ -97,6 +110,12 @@ void CMouseConfigurationApp::startMainWindow() {
         });
     }
     m_window = std::make_unique<CMouseConfigurationDlg>(*m_state, *m_session, *m_tray, *m_skin);
+    if (m_start == StartKind::Normal) {
+        // Painted once off screen while the splash waits: the images and texts of the first
+        // frame are ready when the window appears.
+        QImage firstFrame(m_window->size(), QImage::Format_RGB32);
+        m_window->render(&firstFrame);
+    }
     connect(m_window.get(), &CMouseConfigurationDlg::exitRequested, this,
             &CMouseConfigurationApp::shutdown);
 
@@ -113,6 +132,9 @@ void CMouseConfigurationApp::startMainWindow() {
         connect(m_hotplug.get(), &HotplugWatcher::removed, m_session.get(),
                 &MouseSession::deviceRemoved);
     }
+}
+
+void CMouseConfigurationApp::showMainWindow() {
     if (m_start == StartKind::Autostart) {
         m_window->hideToTray();
     } else {

@@ -42,7 +42,8 @@ enum class StartKind {
 };
 
 // The application object: owns the program-wide state, the device side and the main window,
-// and runs the start-up: the splash, then the connection, the settings load and the window.
+// and runs the start-up: the splash, and while it shows the connection, the settings load and
+// the window, which appears when the splash ends.
 // SIGTERM and SIGINT end it as the icon menu's "Exit" does.
 class CMouseConfigurationApp : public QObject {
     Q_OBJECT
@@ -57,7 +58,9 @@ class CMouseConfigurationApp : public QObject {
     bool start();
 
   private:
-    void startMainWindow();
+    // The connection, the settings load and the window, not yet shown.
+    void buildMainWindow();
+    void showMainWindow();
     // The icon menu's "Exit" or the updater's start: ends the program whatever the window's
     // state.
     void shutdown();
@@ -71,8 +74,9 @@ class CMouseConfigurationApp : public QObject {
     DebugLog m_log;
     ConsoleOutput m_console;
     SleepingPacer m_sleepingPacer;
-    std::unique_ptr<PointerBackend> m_desktopPointer = MakeDesktopPointerBackend(m_log);
-    QtPointerBackend m_pointer{*m_desktopPointer, m_log};
+    // Made with the window, not before the splash: reaching the desktop's settings takes time.
+    std::unique_ptr<PointerBackend> m_desktopPointer;
+    std::unique_ptr<QtPointerBackend> m_pointer;
     ProgramFolder m_folder;
     std::unique_ptr<Skin> m_skin;
     std::unique_ptr<SharedState> m_state;

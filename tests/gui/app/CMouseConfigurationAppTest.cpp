@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -101,10 +102,17 @@ void CMouseConfigurationAppTest::anAutostartSkipsTheSplashAndStaysInTheTray() {
 void CMouseConfigurationAppTest::aNormalStartShowsTheSplashFirst() {
     CMouseConfigurationApp program(DeviceMode::Virtual);
     QVERIFY(program.start());
-    // The splash runs (it shows nothing here: this test's share folder has no skin), and the
-    // window waits for its end.
+    // The splash runs (it shows nothing here: this test's share folder has no skin); the window
+    // is built while it waits and shows once it has ended.
     QCOMPARE(topLevels<CDlgSplash>().size(), 1);
-    QVERIFY(topLevels<CMouseConfigurationDlg>().isEmpty());
+    CDlgSplash* splash = topLevels<CDlgSplash>().front();
+    QSignalSpy ended(splash, &QDialog::finished);
+    QTRY_COMPARE(topLevels<CMouseConfigurationDlg>().size(), 1);
+    CMouseConfigurationDlg* window = topLevels<CMouseConfigurationDlg>().front();
+    QVERIFY(!window->isVisible());
+    QVERIFY(ended.isEmpty());
+    QVERIFY(ended.wait(CDlgSplash::kShowMs * 3));
+    QVERIFY(window->isVisible());
 }
 
 void CMouseConfigurationAppTest::startAtLoginWritesAndRemovesTheAutostartEntry() {
