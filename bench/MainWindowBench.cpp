@@ -28,8 +28,10 @@
 #include "gui/assign/ButtonAssignmentMenu.h"
 #include "gui/assign/MouseView.h"
 #include "gui/perf/CDlgadvance.h"
+#include "gui/store/CConfigDialog.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CExMenu.h"
+#include "gui/ui/CLBEditorWnd.h"
 
 namespace {
 
@@ -167,6 +169,10 @@ void OpenAndCloseEveryDialog(CMouseConfigurationDlg& window) {
     const Closer closer;
     window.resetButton()->click();
     window.helpButton()->click();
+    window.profileButton()->click();
+    if (CConfigDialog* manager = window.profileManager()) {
+        emit manager->finished(false);
+    }
     for (int button = 0; button < block::kButtonCount; ++button) {
         window.assignmentMenu().open(button);
         while (window.assignmentMenu().openMenu() != nullptr &&
