@@ -11,6 +11,7 @@
 #include "core/i18n/ProfileTexts.h"
 #include "core/store/ProfileList.h"
 #include "core/store/SharedState.h"
+#include "gui/ui/CLBEditorWnd.h"
 
 class QListWidget;
 class QListWidgetItem;
@@ -19,7 +20,6 @@ namespace gx508 {
 
 class CBitmapBtn;
 class CExMenu;
-class CLBEditorWnd;
 class Skin;
 
 // The profile manager: a panel laid over the main window's left column with the list of
