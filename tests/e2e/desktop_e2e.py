@@ -57,6 +57,12 @@ MANAGER_LOOP_BOX = (303, 321)
 MANAGER_LOOP_FIELD = (338, 339)
 MANAGER_OK = (325, 408)
 MANAGER_SECOND_EVENT = (200, 82 + 12 + 6)
+# The assignment menu's "Macro" item, and the macro selector's drop-down box, the first name of
+# its open list and its OK button (client coordinates of the selector).
+MENU_MACRO = 18
+SELECTOR_DROP_DOWN = (96, 136)
+SELECTOR_FIRST_NAME = (96, 154)
+SELECTOR_OK = (279, 262)
 
 # The settings panel (left, top, width, height) and its headers' centres while every section above
 # is closed; the pages' points are relative to the page's top-left corner.
@@ -583,6 +589,47 @@ class DesktopProgramTest(unittest.TestCase):
                                   "Enter   Up", "Num Enter   Dn", "Num Enter   Up"])
         self.assertEqual(items[1], "250 ms")
         self.assertTrue(all(items[i].endswith(" ms") for i in range(1, len(items), 2)))
+        if language == "EN":
+            self.bind_macro_and_apply(program, name)
+
+    def bind_macro_and_apply(self, program, name):
+        """Binds the macro to button 5 through its assignment menu and the macro selector,
+        applies, and finds in the trace what gx508ctl sends for the same binding."""
+        ctl_folder = tempfile.mkdtemp(prefix="gx508-e2e-ctl-")
+        self.addCleanup(shutil.rmtree, ctl_folder, True)
+        for entry in os.listdir(program.folder):
+            if entry.endswith((".bin", ".ini")):
+                shutil.copy(os.path.join(program.folder, entry), ctl_folder)
+        run(ARGS.ctl, "--folder", ctl_folder, "set", "button", "5", "macro:" + name)
+        expected = apply_events(
+            run(ARGS.ctl, "--folder", ctl_folder, "--virtual", "apply", "--trace")
+            .stdout.splitlines())
+
+        main = wait_for(program.main_window, "the main window")
+        program.click(ASSIGNMENT_HEADER)
+        program.settled()
+        program.click((BUTTON_4_LABEL[0], BUTTON_4_LABEL[1] + 20))
+        menu = wait_for(lambda: self.popup(program, main, 1), "the assignment menu")
+        self.point_at_item(program, menu, MENU_MACRO)
+        run("xdotool", "click", "1", env=program.env)
+        size = png_size(os.path.join(program.folder, "Skins", "macro-key.png"))
+        selector = wait_for(lambda: next((w for w in program.windows() if w[3:] == size), None),
+                            "the macro selector")
+        for point in (SELECTOR_DROP_DOWN, SELECTOR_FIRST_NAME, SELECTOR_OK):
+            run("xdotool", "mousemove", "--sync", str(selector[1] + point[0]),
+                str(selector[2] + point[1]), "click", "1", env=program.env)
+            time.sleep(0.3)
+        wait_for(lambda: all(w[3:] != size for w in program.windows()), "the selector to close")
+
+        before = len(program.output())
+        program.click(APPLY)
+        wait_for(lambda: any(line.startswith("SET_FEATURE 00 0D ")
+                             for line in program.output()[before:]), "the lighting command")
+        wait_for(lambda: program.output()[-1] == "SLEEP 10", "the last pause")
+        events = apply_events(program.output()[before:])
+        self.assertTrue(any(line.startswith("OUTPUT ") for line in events),
+                        "the macro's block is uploaded")
+        self.assertEqual(events, expected)
 
     def popup(self, program, main, count):
         """The last of `count` popups beside the main window, once there are that many."""
