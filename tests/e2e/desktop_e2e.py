@@ -310,6 +310,22 @@ def apply_events(lines):
     return lines[start:end + 2]
 
 
+def ctl_apply_trace(source, *commands):
+    """The apply events gx508ctl sends from a copy of the settings files and inis in `source`
+    after `commands` (each a list of gx508ctl arguments)."""
+    folder = tempfile.mkdtemp(prefix="gx508-e2e-ctl-")
+    try:
+        for name in os.listdir(source):
+            if name.endswith((".bin", ".ini")):
+                shutil.copy(os.path.join(source, name), folder)
+        for command in commands:
+            run(ARGS.ctl, "--folder", folder, *command)
+        traced = run(ARGS.ctl, "--folder", folder, "--virtual", "apply", "--trace").stdout
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+    return apply_events(traced.splitlines())
+
+
 class DesktopProgramTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -595,15 +611,7 @@ class DesktopProgramTest(unittest.TestCase):
     def bind_macro_and_apply(self, program, name):
         """Binds the macro to button 5 through its assignment menu and the macro selector,
         applies, and finds in the trace what gx508ctl sends for the same binding."""
-        ctl_folder = tempfile.mkdtemp(prefix="gx508-e2e-ctl-")
-        self.addCleanup(shutil.rmtree, ctl_folder, True)
-        for entry in os.listdir(program.folder):
-            if entry.endswith((".bin", ".ini")):
-                shutil.copy(os.path.join(program.folder, entry), ctl_folder)
-        run(ARGS.ctl, "--folder", ctl_folder, "set", "button", "5", "macro:" + name)
-        expected = apply_events(
-            run(ARGS.ctl, "--folder", ctl_folder, "--virtual", "apply", "--trace")
-            .stdout.splitlines())
+        expected = ctl_apply_trace(program.folder, ["set", "button", "5", "macro:" + name])
 
         main = wait_for(program.main_window, "the main window")
         program.click(ASSIGNMENT_HEADER)
@@ -717,23 +725,36 @@ def isolate_desktop(scratch):
     os.environ.pop("WAYLAND_DISPLAY", None)
 
 
-def main():
+def parse_arguments(tools=()):
+    """The arguments every end-to-end script takes, kept here as ARGS too; exits when one of the
+    tools the script runs (beside Xvfb, xdotool and import) is missing."""
     global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True, help="the gx508 executable")
     parser.add_argument("--ctl", required=True, help="the gx508ctl executable")
     parser.add_argument("--artifacts", required=True, help="where the screenshots go")
     ARGS, rest = parser.parse_known_args()
-    for tool in ("Xvfb", "xdotool", "import"):
+    for tool in ("Xvfb", "xdotool", "import") + tuple(tools):
         if shutil.which(tool) is None:
             sys.exit("missing %s: run scripts/install-deps.sh" % tool)
-    scratch = tempfile.mkdtemp(prefix="gx508-e2e-desktop-")
+    return ARGS, rest
+
+
+def run_tests(name, rest):
+    """Runs the tests of the script being run on a scratch desktop and exits with their
+    outcome; `rest` are the arguments left for unittest."""
+    scratch = tempfile.mkdtemp(prefix="gx508-e2e-%s-" % name)
     isolate_desktop(scratch)
     try:
         outcome = unittest.main(argv=[sys.argv[0]] + rest, verbosity=2, exit=False)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
     sys.exit(0 if outcome.result.wasSuccessful() else 1)
+
+
+def main():
+    _, rest = parse_arguments()
+    run_tests("desktop", rest)
 
 
 if __name__ == "__main__":

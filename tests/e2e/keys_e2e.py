@@ -11,7 +11,6 @@ button, the close request a window manager sends, the mouse unplugged) and check
 that the second client gets its keys again. Saves a screenshot of the dialog with a captured key.
 """
 
-import argparse
 import ctypes
 import ctypes.util
 import os
@@ -219,9 +218,9 @@ class KeyCaptureTest(unittest.TestCase):
         self.assertIn("Button 4 (index 4): DPI -\n", shown)
         self.assertIn("Button 5 (index 3): Assign Keyboard Key-K\n", shown)
         dpi = ["set", "button", "4", "DPI -"]
-        self.assertEqual(events, self.ctl_apply_trace(dpi, ["set", "button", "5", "key:K"]))
+        self.assertEqual(events, self.shipped_trace(dpi, ["set", "button", "5", "key:K"]))
         # The key's entries in the key tables are new.
-        self.assertNotEqual(events, self.ctl_apply_trace(dpi))
+        self.assertNotEqual(events, self.shipped_trace(dpi))
 
     def test_every_way_out_of_the_dialog_gives_the_keyboard_back(self):
         def ok(dialog):
@@ -253,6 +252,10 @@ class KeyCaptureTest(unittest.TestCase):
                 wait_for(lambda: self.dialog() is None, "the dialog to close")
                 self.assert_witness_gets_keys_again(seen)
 
+    def shipped_trace(self, *commands):
+        """gx508ctl's apply events on a copy of the shipped files after `commands`."""
+        return e2e.ctl_apply_trace(os.path.dirname(os.path.abspath(ARGS.program)), *commands)
+
     def field_pixels(self, field):
         path = os.path.join(self.program.folder, "field.rgb")
         run("import", "-window", field[0], "-crop", "%dx%d+%d+%d" % (field[3], field[4], field[1], field[2]),
@@ -260,38 +263,10 @@ class KeyCaptureTest(unittest.TestCase):
         with open(path, "rb") as f:
             return f.read()
 
-    def ctl_apply_trace(self, *commands):
-        """gx508ctl's apply trace on a copy of the shipped files after `commands`."""
-        folder = tempfile.mkdtemp(prefix="gx508-e2e-ctl-")
-        self.addCleanup(shutil.rmtree, folder, True)
-        source = os.path.dirname(os.path.abspath(ARGS.program))
-        for name in os.listdir(source):
-            if name.endswith((".bin", ".ini")):
-                shutil.copy(os.path.join(source, name), folder)
-        for command in commands:
-            run(ARGS.ctl, "--folder", folder, *command)
-        traced = run(ARGS.ctl, "--folder", folder, "--virtual", "apply", "--trace").stdout
-        return apply_events(traced.splitlines())
-
-
 def main():
     global ARGS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True, help="the gx508 executable")
-    parser.add_argument("--ctl", required=True, help="the gx508ctl executable")
-    parser.add_argument("--artifacts", required=True, help="where the screenshots go")
-    ARGS, rest = parser.parse_known_args()
-    e2e.ARGS = ARGS
-    for tool in ("Xvfb", "xdotool", "import", "xev", "stdbuf"):
-        if shutil.which(tool) is None:
-            sys.exit("missing %s: run scripts/install-deps.sh" % tool)
-    scratch = tempfile.mkdtemp(prefix="gx508-e2e-keys-")
-    isolate_desktop(scratch)
-    try:
-        outcome = unittest.main(argv=[sys.argv[0]] + rest, verbosity=2, exit=False)
-    finally:
-        shutil.rmtree(scratch, ignore_errors=True)
-    sys.exit(0 if outcome.result.wasSuccessful() else 1)
+    ARGS, rest = e2e.parse_arguments(("xev", "stdbuf"))
+    e2e.run_tests("keys", rest)
 
 
 if __name__ == "__main__":

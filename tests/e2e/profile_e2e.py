@@ -10,7 +10,6 @@ must show both names. Saves screenshots of the manager holding six profiles, and
 editor open, in English and German.
 """
 
-import argparse
 import os
 import re
 import shutil
@@ -169,22 +168,8 @@ class ProfileManagerTest(unittest.TestCase):
 
 def main():
     global ARGS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True, help="the gx508 executable")
-    parser.add_argument("--ctl", required=True, help="the gx508ctl executable")
-    parser.add_argument("--artifacts", required=True, help="where the screenshots go")
-    ARGS, rest = parser.parse_known_args()
-    desktop_e2e.ARGS = ARGS
-    for tool in ("Xvfb", "xdotool", "import"):
-        if shutil.which(tool) is None:
-            sys.exit("missing %s: run scripts/install-deps.sh" % tool)
-    scratch = tempfile.mkdtemp(prefix="gx508-e2e-profile-")
-    isolate_desktop(scratch)
-    try:
-        outcome = unittest.main(argv=[sys.argv[0]] + rest, verbosity=2, exit=False)
-    finally:
-        shutil.rmtree(scratch, ignore_errors=True)
-    sys.exit(0 if outcome.result.wasSuccessful() else 1)
+    ARGS, rest = desktop_e2e.parse_arguments()
+    desktop_e2e.run_tests("profile", rest)
 
 
 if __name__ == "__main__":
