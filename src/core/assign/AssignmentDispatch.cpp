@@ -18,10 +18,6 @@ namespace {
 
 constexpr std::array<int, kMenuGunSwitchCount> kBuiltInGunSizes = {252, 146, 32};
 
-constexpr std::uint8_t kSlotUsed = 1;
-constexpr std::uint8_t kKindMacro = 0;
-constexpr std::uint8_t kKindGunMacro = 1;
-
 std::uint8_t LowByte(int value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -14,6 +15,11 @@ namespace gx508 {
 inline constexpr int kMacroSlotCount = 5;
 inline constexpr int kFirstGunSlot = 6;
 inline constexpr int kLastReleasableSlot = 9;
+
+// The slot table's entries: a bound slot is in use 1; its kind tells a macro from a gun macro.
+inline constexpr std::uint8_t kSlotUsed = 1;
+inline constexpr std::uint8_t kKindMacro = 0;
+inline constexpr std::uint8_t kKindGunMacro = 1;
 
 // The gun macro items the mouse holds at most; the block keeps their total in one byte.
 inline constexpr int kGunItemBudget = 420;

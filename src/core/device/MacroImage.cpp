@@ -67,9 +67,11 @@ std::size_t RoomOf(const SettingsBlock& block, int slot) {
 
 }  // namespace
 
-void BuildMacroImage(SettingsBlock& block, const std::filesystem::path& store, LogSink& log) {
+std::vector<CutMacro> BuildMacroImage(SettingsBlock& block, const std::filesystem::path& store,
+                                      LogSink& log) {
+    std::vector<CutMacro> cut;
     if (!FileExists(store)) {
-        return;
+        return cut;
     }
     const MacroStoreSnapshot snapshot = MacroStoreSnapshot::Load(store);
     for (int slot = 0; slot < kBuiltSlotCount; ++slot) {
@@ -93,11 +95,13 @@ void BuildMacroImage(SettingsBlock& block, const std::filesystem::path& store, L
             EncodeMacro(area, RoomOf(block, slot), macro.loopText, macro.items, entry.gun);
         block.setSlotLength(slot, encoded.length);
         if (encoded.cut) {
+            cut.push_back({slot, name, encoded.length});
             log.Write("Macro " + name + " in slot " + std::to_string(slot) + " cut to " +
                       std::to_string(encoded.length) + " bytes\n");
         }
         log.Write(name + "\n");
     }
+    return cut;
 }
 
 void BuildMacroImage(SharedState& state) {

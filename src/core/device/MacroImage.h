@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "core/LogSink.h"
 #include "core/gun/GunMacroStream.h"
@@ -39,8 +42,14 @@ inline constexpr std::uint8_t kSlotInUse = 1;
 // - a macro stops at the last whole record that fits its slot; gun macros in slots 6..8 also
 //   stop where the three together would pass the gun stream limit (GunMacroStream.h),
 //   leaving each later bound gun slot at least its built-in length or 4 bytes.
-// Logs the name of every slot in use, and a line for every macro cut short.
-void BuildMacroImage(SettingsBlock& block, const std::filesystem::path& store, LogSink& log);
+// Logs the name of every slot in use, and a line for every macro cut short; returns those.
+struct CutMacro {
+    int slot = 0;
+    std::string name;
+    std::uint16_t length = 0;  // the bytes it was cut to
+};
+std::vector<CutMacro> BuildMacroImage(SettingsBlock& block, const std::filesystem::path& store,
+                                      LogSink& log);
 
 // The same for the program's block, store file (paths.macroStore) and log.
 void BuildMacroImage(SharedState& state);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/macro/MacroNames.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "core/store/IniFile.h"
@@ -106,6 +107,14 @@ NameEdit NameAfterEdit(std::span<const std::string> names, int position, std::st
         }
     }
     return {std::string(typed), NameVerdict::Accepted};
+}
+
+bool LeavesOldSection(std::string_view previous, std::string_view renamed,
+                      std::span<const std::string> names,
+                      std::span<const std::string> otherKindNames) {
+    const auto usesOld = [&](const std::string& name) { return SameSection(name, previous); };
+    return !SameSection(renamed, previous) && std::ranges::none_of(names, usesOld) &&
+           std::ranges::none_of(otherKindNames, usesOld);
 }
 
 }  // namespace gx508

@@ -57,4 +57,11 @@ struct NameEdit {
 NameEdit NameAfterEdit(std::span<const std::string> names, int position, std::string_view typed,
                        std::span<const std::string> otherKindNames);
 
+// Whether the rename of a macro from `previous` to `renamed` leaves the old section unused, so
+// that it goes once the new one is written: the two names address different sections and no
+// listed macro of either kind still uses the old one.
+bool LeavesOldSection(std::string_view previous, std::string_view renamed,
+                      std::span<const std::string> names,
+                      std::span<const std::string> otherKindNames);
+
 }  // namespace gx508

@@ -2,8 +2,10 @@
 #include "core/macro/MacroStore.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <functional>
+#include <utility>
 
 #include "core/macro/MacroNames.h"
 #include "core/store/LeadingNumber.h"
@@ -81,6 +83,12 @@ MacroStoreSnapshot MacroStoreSnapshot::Load(const std::filesystem::path& store) 
     return snapshot;
 }
 
+MacroStoreSnapshot MacroStoreSnapshot::Of(IniDocument document) {
+    MacroStoreSnapshot snapshot;
+    snapshot.m_document = std::move(document);
+    return snapshot;
+}
+
 std::string MacroStoreSnapshot::read(std::string_view section, std::string_view key) const {
     const std::optional<std::string> value = m_document.Get(section, key);
     return value ? std::string(text::PrefixOfUtf16Length(*value, kValueCapacity - 1)) : "";
@@ -137,6 +145,19 @@ std::int32_t MacroStoreSnapshot::itemCount(std::string_view name) const {
         return 0;
     }
     return LeadingNumber(read(name, kItemCountKey)).value_or(0);
+}
+
+bool MacroStoreSnapshot::hasSection(std::string_view name) const {
+    return !SameSection(name, "") &&
+           std::ranges::any_of(
+               std::array{kDelayFlagKey, kLoopKey, kItemCountKey},
+               [&](std::string_view key) { return m_document.Get(name, key).has_value(); });
+}
+
+bool MacroStoreSnapshot::hasList(MacroKind kind) const {
+    const std::string_view section = ListSectionOf(kind);
+    return m_document.Get(section, kCountKey).has_value() ||
+           m_document.Get(section, "0").has_value();
 }
 
 Status PutNameList(IniDocument& document, MacroKind kind, std::span<const std::string> names) {
@@ -243,6 +264,58 @@ MacroDeletion DeleteListedMacro(const std::filesystem::path& store, MacroKind ki
         return status;
     });
     return result;
+}
+
+MacroListCapture CaptureMacroList(const std::filesystem::path& store, MacroKind kind) {
+    MacroListCapture capture;
+    capture.fileExisted = FileExists(store);
+    const MacroStoreSnapshot snapshot = MacroStoreSnapshot::Load(store);
+    capture.listExisted = snapshot.hasList(kind);
+    capture.names = snapshot.names(kind);
+    for (const std::string& name : capture.names) {
+        const LoadedMacro loaded = snapshot.macro(name);
+        capture.entries.push_back(
+            {{name, loaded.recordDelay.value_or(false), loaded.loopText, loaded.items},
+             snapshot.hasSection(name)});
+    }
+    return capture;
+}
+
+Status RestoreMacroList(const std::filesystem::path& store, MacroKind kind,
+                        const MacroListCapture& capture) {
+    if (!capture.fileExisted) {
+        return Status::Ok();
+    }
+    return Edit(store, [&](IniDocument& document) {
+        const MacroStoreSnapshot now = MacroStoreSnapshot::Of(document);
+        const MacroKind other = kind == MacroKind::Gun ? MacroKind::Macro : MacroKind::Gun;
+        const std::vector<std::string> otherNames = now.names(other);
+        const auto ownSection = [&](const std::string& name) {
+            return IsWritableMacroSection(name) &&
+                   std::ranges::none_of(otherNames,
+                                        [&](const std::string& o) { return SameSection(o, name); });
+        };
+        for (const std::vector<std::string>& names : {now.names(kind), capture.names}) {
+            for (const std::string& name : names) {
+                if (ownSection(name)) {
+                    document.RemoveSection(name);
+                }
+            }
+        }
+        Status status = Status::Ok();
+        if (capture.listExisted) {
+            status = PutNameList(document, kind, capture.names);
+        } else {
+            document.RemoveSection(ListSectionOf(kind));
+        }
+        for (const MacroListCapture::Entry& entry : capture.entries) {
+            if (status && entry.hadSection && ownSection(entry.macro.name)) {
+                document.RemoveSection(entry.macro.name);
+                status = PutMacroKeys(document, entry.macro, true);
+            }
+        }
+        return status;
+    });
 }
 
 }  // namespace gx508

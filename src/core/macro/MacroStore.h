@@ -65,6 +65,7 @@ class MacroStoreSnapshot {
   public:
     // A missing or unreadable file gives an empty store.
     static MacroStoreSnapshot Load(const std::filesystem::path& store);
+    static MacroStoreSnapshot Of(IniDocument document);
 
     std::vector<std::string> names(MacroKind kind) const;
     // The value of key "%d" of the list section; empty when missing.
@@ -73,6 +74,10 @@ class MacroStoreSnapshot {
     LoadedMacro macro(std::string_view name) const;
     // The leading number of "ItemCount", 0 when missing or malformed.
     std::int32_t itemCount(std::string_view name) const;
+    // Whether the file has a section for the macro: any of its keys is there.
+    bool hasSection(std::string_view name) const;
+    // Whether the file has the list section of `kind`: its count or its first name is there.
+    bool hasList(MacroKind kind) const;
 
   private:
     std::string read(std::string_view section, std::string_view key) const;
@@ -139,5 +144,26 @@ struct MacroDeletion {
 };
 MacroDeletion DeleteListedMacro(const std::filesystem::path& store, MacroKind kind,
                                 std::vector<std::string>& names, int selected);
+
+// One kind's list as it stands in the store, to be put back by RestoreMacroList: a manager
+// captures it when it opens and restores it when the user cancels.
+struct MacroListCapture {
+    bool fileExisted = false;
+    bool listExisted = false;
+    std::vector<std::string> names;
+    struct Entry {
+        MacroRecord macro;
+        bool hadSection = false;
+    };
+    std::vector<Entry> entries;  // one per listed name
+};
+MacroListCapture CaptureMacroList(const std::filesystem::path& store, MacroKind kind);
+
+// Puts the captured list back in one atomic write: the sections of every name listed now or
+// then are removed, except those the other kind's list names, and the captured list and
+// sections written again (a record-delay flag other than 0 or 1 comes back as 0). Nothing is
+// done when the file did not exist at the capture.
+Status RestoreMacroList(const std::filesystem::path& store, MacroKind kind,
+                        const MacroListCapture& capture);
 
 }  // namespace gx508

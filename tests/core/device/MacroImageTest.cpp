@@ -168,8 +168,12 @@ TEST_F(MacroImageTest, GunSlotsStayWithinTheStream) {
     bind(7, 1, 4);
     bind(8, 1, 5);
     bind(9, 1, 5);
-    BuildMacroImage(m_block, m_store, m_log);
+    const std::vector<CutMacro> cut = BuildMacroImage(m_block, m_store, m_log);
 
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0].slot, 8);
+    EXPECT_EQ(cut[0].name, "z");
+    EXPECT_EQ(cut[0].length, 454);
     EXPECT_EQ(m_block.slotLength(6), 604);
     EXPECT_EQ(m_block.slotLength(7), 604);
     EXPECT_EQ(m_block.slotLength(8), 454);  // 1663 - 1208 = 455 leaves 225 whole records

@@ -284,5 +284,58 @@ TEST_F(MacroStoreTest, DeletingTheLastMacroLeavesTheEmptyList) {
     EXPECT_EQ(ReadText(m_store), "[GunMacroName]\r\nMacroCount=0\r\n0=\r\n");
 }
 
+// A manager that is cancelled puts its list back: names, sections and their keys as they were,
+// the other kind's list and sections untouched, even after renames, deletions and new macros.
+TEST_F(MacroStoreTest, RestoringACaptureUndoesEveryEditOfItsKind) {
+    const std::string original =
+        "[MacroName]\r\nMacroCount=1\r\n0=Macro_1\r\n"
+        "[Macro_1]\r\nDelayTimeSelStatus=0\r\nMacroLoopTimes=1\r\nItemCount=1\r\n"
+        "Item0=A   Dn\r\n"
+        "[GunMacroName]\r\nMacroCount=3\r\n0=Snipe\r\n1=GUN_1\r\n2=GUN_2\r\n"
+        "[GUN_1]\r\nDelayTimeSelStatus=1\r\nMacroLoopTimes=4\r\nItemCount=2\r\n"
+        "Item0=X: 1\r\nItem1=Y: 2\r\n"
+        "[GUN_2]\r\nDelayTimeSelStatus=0\r\nMacroLoopTimes=1\r\nItemCount=0\r\n";
+    test::WriteText(m_store, original);
+    const MacroListCapture capture = CaptureMacroList(m_store, MacroKind::Gun);
+
+    Names guns = {"Snipe", "GUN_1", "GUN_2"};
+    ASSERT_TRUE(DeleteListedMacro(m_store, MacroKind::Gun, guns, 1).status);
+    guns = {"Snipe", "Renamed", "GUN_3"};
+    ASSERT_TRUE(FullSave(m_store, MacroKind::Gun, guns, {"GUN_3", false, "1", {"X: 0", "Y: 0"}}));
+    ASSERT_TRUE(FullSave(m_store, MacroKind::Gun, guns, {"Renamed", false, "1", {"K   Dn"}}));
+    ASSERT_TRUE(SaveMacro(m_store, {"Macro_1", false, "1", {"B   Dn"}}));
+
+    ASSERT_TRUE(RestoreMacroList(m_store, MacroKind::Gun, capture));
+    EXPECT_EQ(ListMacroNames(m_store, MacroKind::Gun), (Names{"Snipe", "GUN_1", "GUN_2"}));
+    const LoadedMacro gun1 = LoadMacro(m_store, "GUN_1");
+    EXPECT_EQ(gun1.items, (Names{"X: 1", "Y: 2"}));
+    EXPECT_EQ(gun1.loopText, "4");
+    EXPECT_EQ(gun1.recordDelay, true);
+    EXPECT_EQ(get("GUN_2", "ItemCount"), "0");
+    EXPECT_EQ(get("GUN_3", "ItemCount"), "<missing>");
+    EXPECT_EQ(get("Renamed", "ItemCount"), "<missing>");
+    EXPECT_EQ(get("Snipe", "ItemCount"), "<missing>");
+    EXPECT_EQ(get("Macro_1", "Item0"), "B   Dn");
+
+    // Restoring what is already there writes the same list back.
+    const std::string restored = ReadText(m_store);
+    ASSERT_TRUE(RestoreMacroList(m_store, MacroKind::Gun, capture));
+    EXPECT_EQ(ReadText(m_store), restored);
+}
+
+TEST_F(MacroStoreTest, RestoringWithoutAFileOrListAtTheCapture) {
+    const MacroListCapture none = CaptureMacroList(m_store, MacroKind::Gun);
+    ASSERT_TRUE(SaveNameList(m_store, MacroKind::Gun, Names{"GUN_1"}));
+    ASSERT_TRUE(RestoreMacroList(m_store, MacroKind::Gun, none));
+    EXPECT_EQ(ListMacroNames(m_store, MacroKind::Gun), Names{"GUN_1"});
+
+    test::WriteText(m_store, "[MacroName]\r\nMacroCount=0\r\n0=\r\n");
+    const MacroListCapture noList = CaptureMacroList(m_store, MacroKind::Gun);
+    ASSERT_TRUE(
+        FullSave(m_store, MacroKind::Gun, Names{"GUN_1"}, {"GUN_1", false, "1", {"K   Dn"}}));
+    ASSERT_TRUE(RestoreMacroList(m_store, MacroKind::Gun, noList));
+    EXPECT_EQ(ReadText(m_store), "[MacroName]\r\nMacroCount=0\r\n0=\r\n");
+}
+
 }  // namespace
 }  // namespace gx508
