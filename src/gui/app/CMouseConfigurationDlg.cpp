@@ -30,6 +30,7 @@
 #include "gui/assign/ButtonAssignmentMenu.h"
 #include "gui/assign/MouseView.h"
 #include "gui/assign/WindowAssignmentDialogs.h"
+#include "gui/gun/CDlgMacroGunMan.h"
 #include "gui/macro/CMacroProgramDialog.h"
 #include "gui/perf/CDlgadvance.h"
 #include "gui/store/CConfigDialog.h"
@@ -108,6 +109,10 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
             &MouseView::ClearHighlight);
     connect(m_leftColumn->macroHeader(), &CBitmapBtn::clicked, this,
             &CMouseConfigurationDlg::runMacroManager, Qt::QueuedConnection);
+    connect(m_leftColumn->gunHeader(), &CBitmapBtn::clicked, m_mouseView,
+            &MouseView::ClearHighlight);
+    connect(m_leftColumn->gunHeader(), &CBitmapBtn::clicked, this,
+            &CMouseConfigurationDlg::runGunManager, Qt::QueuedConnection);
     connect(m_leftColumn->xSlider(), &CDMarker::positionReleased, this,
             [this](int position) { sensitivityReleased(Axis::X, position); });
     connect(m_leftColumn->ySlider(), &CDMarker::positionReleased, this,
@@ -455,6 +460,11 @@ void CMouseConfigurationDlg::onExitRequested() {
 void CMouseConfigurationDlg::runMacroManager() {
     CMacroProgramDialog::run(m_skin, m_state.languageCode, m_state.paths.macroStore, m_state.log,
                              this);
+}
+
+void CMouseConfigurationDlg::runGunManager() {
+    CDlgMacroGunMan::run(m_skin, m_state.languageCode, m_state.paths.macroStore, m_state.block,
+                         m_state.log, this);
 }
 
 void CMouseConfigurationDlg::toggleButtonList() {

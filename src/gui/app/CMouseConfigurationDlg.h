@@ -127,6 +127,7 @@ class CMouseConfigurationDlg : public QWidget {
     void onDefaultsRestored();
     void onExitRequested();
     void runMacroManager();
+    void runGunManager();
     void toggleButtonList();
     void toggleAxisPanel();
     void closeOwnDialogs();

@@ -21,8 +21,8 @@ namespace gx508 {
 class CBitmapBtn;
 class Skin;
 
-// What the gun macro manager's step dialogs share: a frameless modal window at the size of its
-// background image, painted with it, white text in the language's font, and moved by dragging
+// What the gun macro manager and its step dialogs share: a frameless modal window at the size of
+// its background image, painted with it, white text in the language's font, and moved by dragging
 // its body with the left button.
 class GunStepDialog : public QDialog {
     Q_OBJECT

@@ -11,7 +11,6 @@
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
-#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -23,6 +22,7 @@
 #include "core/macro/MacroStore.h"
 #include "gui/assign/DesktopKeySource.h"
 #include "gui/macro/MacroManagerLayout.h"
+#include "gui/macro/ManagerControls.h"
 #include "gui/ui/CBitmapBtn.h"
 #include "gui/ui/CExMenu.h"
 #include "gui/ui/CLBEditorWnd.h"
@@ -42,26 +42,6 @@ constexpr const char* kLoadFailedCaption = "Macro Manager Dialog Load background
 
 std::string Utf8(const QString& text) {
     return text.toStdString();
-}
-
-QListWidget* MakeList(QWidget* parent, const QRect& rect, const QFont& font, bool scrolls) {
-    auto* list = new QListWidget(parent);
-    list->setGeometry(rect);
-    list->setFont(font);
-    list->setFrameShape(QFrame::NoFrame);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QPalette palette = list->palette();
-    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window}) {
-        palette.setColor(role, lm::kListBackground);
-    }
-    palette.setColor(QPalette::Text, lm::kText);
-    palette.setColor(QPalette::Highlight, CExMenu::kSelectedBackground);
-    palette.setColor(QPalette::HighlightedText, lm::kText);
-    list->setPalette(palette);
-    return list;
 }
 
 }  // namespace
@@ -140,8 +120,10 @@ CBitmapBtn* CMacroProgramDialog::makeButton(const QRect& rect, MacroManagerText 
 }
 
 void CMacroProgramDialog::createControls() {
-    m_macroList = MakeList(this, lm::kMacroList, m_font, false);
-    m_eventList = MakeList(this, lm::kEventList, m_font, true);
+    m_macroList =
+        MakeManagerList(this, lm::kMacroList, m_font, false, lm::kText, lm::kListBackground);
+    m_eventList =
+        MakeManagerList(this, lm::kEventList, m_font, true, lm::kText, lm::kListBackground);
     const QPixmap cells = m_skin.loadBitmap(kScrollBarCellsFile);
     CSkinScrollWnd::skinWindowScroll(m_macroList, cells);
     CSkinScrollWnd::skinWindowScroll(m_eventList, cells);
@@ -478,10 +460,7 @@ void CMacroProgramDialog::onRenameFinished(const std::string& previousName, cons
     editEndSave();
     // The old section goes only once the new one is written, and only when no other macro of
     // either kind still uses it.
-    auto usesOldSection = [&](const std::string& name) { return SameSection(name, previousName); };
-    if (!SameSection(edit.name, previousName) &&
-        std::none_of(m_names.begin(), m_names.end(), usesOldSection) &&
-        std::none_of(m_gunNames.begin(), m_gunNames.end(), usesOldSection)) {
+    if (LeavesOldSection(previousName, edit.name, m_names, m_gunNames)) {
         saved(DeleteMacroSection(m_store, previousName));
     }
 }
@@ -598,20 +577,11 @@ void CMacroProgramDialog::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CMacroProgramDialog::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-        case Qt::Key_Space:
-        case Qt::Key_F1:
-        case Qt::Key_Meta:
-        case Qt::Key_Super_L:
-        case Qt::Key_Super_R:
-            event->accept();
-            return;
-        default:
-            QDialog::keyPressEvent(event);
+    if (IsSwallowedManagerKey(event->key())) {
+        event->accept();
+        return;
     }
+    QDialog::keyPressEvent(event);
 }
 
 void CMacroProgramDialog::closeEvent(QCloseEvent* event) {

@@ -104,6 +104,15 @@ inline constexpr SkinFile kMacroSelectorFile{"macro-key.png", 400, 290};
 inline constexpr SkinFile kModeBoxFile{"Pane.png", 16, 16};
 inline constexpr SkinFile kModeBoxTickedFile{"PaneMakingTick.png", 16, 16};
 
+// The gun macro manager: its background, the look of its record and insert buttons, its
+// option ticks (off and on); New, Delete, OK and Cancel look like the step dialogs' OK.
+inline constexpr SkinFile kGunManagerFile{"MacroGunMan/main.png", 420, 428};
+inline constexpr SkinFile kGunRecordNormalFile{"MacroGunMan/Record-normal.png", 96, 26};
+inline constexpr SkinFile kGunRecordOverFile{"MacroGunMan/Record-over.png", 96, 26};
+inline constexpr SkinFile kGunRecordDownFile{"MacroGunMan/Record-down.png", 96, 26};
+inline constexpr SkinFile kGunTickOffFile{"MacroGunMan/Sel-normal.png", 14, 14};
+inline constexpr SkinFile kGunTickOnFile{"MacroGunMan/Sel-down.png", 14, 14};
+
 // The gun macro manager's step dialogs: the keyboard key dialog's background (its OK and Cancel
 // look like the single key dialog's), the mouse event dialog's background and the frame of the
 // chosen event, the cursor displacement dialog's background and its mark (whose tip is the
@@ -262,12 +271,12 @@ inline constexpr std::array kSkinFiles = {
     kSingleKeyFile,
 
     // Gun macro manager and its three step dialogs.
-    SkinFile{"MacroGunMan/main.png", 420, 428},
-    SkinFile{"MacroGunMan/Record-normal.png", 96, 26},
-    SkinFile{"MacroGunMan/Record-over.png", 96, 26},
-    SkinFile{"MacroGunMan/Record-down.png", 96, 26},
-    SkinFile{"MacroGunMan/Sel-normal.png", 14, 14},
-    SkinFile{"MacroGunMan/Sel-down.png", 14, 14},
+    kGunManagerFile,
+    kGunRecordNormalFile,
+    kGunRecordOverFile,
+    kGunRecordDownFile,
+    kGunTickOffFile,
+    kGunTickOnFile,
     kGunButtonNormalFile,
     kGunButtonDownFile,
     kGunKeyDialogFile,
