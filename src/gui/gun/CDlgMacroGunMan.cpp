@@ -36,14 +36,6 @@ namespace gx508 {
 
 namespace lg = layout::gun;
 
-namespace {
-
-std::string Utf8(const QString& text) {
-    return text.toStdString();
-}
-
-}  // namespace
-
 CDlgMacroGunMan::CDlgMacroGunMan(const Skin& skin, std::string_view languageCode,
                                  std::filesystem::path store, const SettingsBlock& bound,
                                  LogSink& log, QWidget* parent)
@@ -61,16 +53,17 @@ CDlgMacroGunMan::CDlgMacroGunMan(const Skin& skin, std::string_view languageCode
     m_setUp = true;
     setWindowTitle(text(GunManagerText::Title));
     createControls();
+    m_lists = std::make_unique<ManagerLists>(*m_nameList, *m_eventList, *m_loopField);
     connectControls();
 
     m_opened = CaptureMacroList(m_store, MacroKind::Gun);
     const MacroStoreSnapshot snapshot = MacroStoreSnapshot::Load(m_store);
-    m_names = snapshot.names(MacroKind::Gun);
-    m_macroNames = snapshot.names(MacroKind::Macro);
-    if (!m_names.empty()) {
+    m_lists->names = snapshot.names(MacroKind::Gun);
+    m_lists->otherNames = snapshot.names(MacroKind::Macro);
+    if (!m_lists->names.empty()) {
         loadMacro(0);
     }
-    showNames();
+    m_lists->showNames();
     updateControls();
 }
 
@@ -180,80 +173,41 @@ void CDlgMacroGunMan::connectControls() {
     connect(m_delete, &CBitmapBtn::clicked, this, &CDlgMacroGunMan::onDelete);
     connect(m_ok, &CBitmapBtn::clicked, this, &CDlgMacroGunMan::onOk);
     connect(m_cancel, &CBitmapBtn::clicked, this, &CDlgMacroGunMan::reject);
-    m_recorder.setListener({[this](const std::string& item) { onItemRecorded(item); },
+    m_recorder.setListener({[this](const std::string& item) { m_lists->appendItem(item); },
                             [this] { onRecordingEnded(); }});
 }
 
-std::optional<int> CDlgMacroGunMan::selectedMacro() const {
-    if (m_position < 0 || static_cast<std::size_t>(m_position) >= m_names.size()) {
-        return std::nullopt;
-    }
-    return m_position;
-}
-
 bool CDlgMacroGunMan::editable() const {
-    return selectedMacro().has_value() && !IsBuiltInGunMacro(m_position);
+    return m_lists->selected().has_value() && !IsBuiltInGunMacro(m_lists->position);
 }
 
 MacroRecord CDlgMacroGunMan::selectedRecord() const {
-    const std::optional<int> position = selectedMacro();
-    return {position ? m_names[static_cast<std::size_t>(*position)] : std::string(),
-            m_recorder.recordDelay(), Utf8(m_loopField->text()), m_items};
-}
-
-void CDlgMacroGunMan::showNames() {
-    const QSignalBlocker blocker(m_nameList);
-    m_nameList->clear();
-    for (const std::string& name : m_names) {
-        m_nameList->addItem(qText(name));
-    }
-    m_nameList->setCurrentRow(selectedMacro().value_or(-1));
-}
-
-void CDlgMacroGunMan::showItems(std::optional<int> selection) {
-    m_rememberedDelay = -1;
-    const QSignalBlocker blocker(m_eventList);
-    const int keep = m_eventList->currentRow();
-    m_eventList->clear();
-    for (const std::string& item : m_items) {
-        m_eventList->addItem(qText(item));
-    }
-    m_eventList->setCurrentRow(selection.value_or(keep));
+    return m_lists->record(m_recorder.recordDelay());
 }
 
 void CDlgMacroGunMan::loadMacro(int position) {
     m_log.Write("OnGunMacroNameListSelchange nIndex = " + std::to_string(position) + "\n");
-    m_position = position;
-    const LoadedMacro loaded = LoadMacro(m_store, m_names[static_cast<std::size_t>(position)]);
-    setLoopText(qText(loaded.loopText));
-    m_items = loaded.items;
-    showItems(-1);
+    m_lists->position = position;
+    const LoadedMacro loaded =
+        LoadMacro(m_store, m_lists->names[static_cast<std::size_t>(position)]);
+    m_lists->setLoopText(qText(loaded.loopText));
+    onLoopTextChanged();
+    m_lists->items = loaded.items;
+    m_lists->showItems(-1);
     if (loaded.recordDelay) {
         m_recorder.setRecordDelay(*loaded.recordDelay);
     }
-    m_loopOption = LoopCountOfText(Utf8(m_loopField->text())).value > 1;
+    m_loopOption = LoopCountOfText(m_loopField->text().toStdString()).value > 1;
     const bool pastFirst = m_eventList->currentRow() >= 1;
-    m_insertDisplacement->setEnabled(pastFirst || m_items.empty());
+    m_insertDisplacement->setEnabled(pastFirst || m_lists->items.empty());
     m_insertDelay->setEnabled(pastFirst);
     updateControls();
 }
 
-void CDlgMacroGunMan::setLoopText(const QString& loopText) {
-    {
-        const QSignalBlocker blocker(m_loopField);
-        m_loopField->setText(loopText);
-    }
-    onLoopTextChanged();
-}
-
 void CDlgMacroGunMan::onLoopTextChanged() {
-    const LoopCount loop = LoopCountOfText(Utf8(m_loopField->text()));
-    if (qText(loop.text) != m_loopField->text()) {
-        const QSignalBlocker blocker(m_loopField);
-        m_loopField->setText(qText(loop.text));
-    }
+    const long count = m_lists->correctLoopField();
     if (editable()) {
-        saved(SaveLoopCount(m_store, m_names[static_cast<std::size_t>(m_position)], loop.value));
+        saved(SaveLoopCount(m_store, selectedRecord().name, count));
     }
 }
 
@@ -268,9 +222,8 @@ void CDlgMacroGunMan::updateControls() {
         m_insertDisplacement->setEnabled(false);
         m_insertDelay->setEnabled(false);
     }
-    if (!selectedMacro()) {
-        const QSignalBlocker blocker(m_loopField);
-        m_loopField->clear();
+    if (!m_lists->selected()) {
+        m_lists->setLoopText(QString());
     }
     m_loopField->setEnabled(canEdit && m_loopOption);
     update();
@@ -290,12 +243,12 @@ void CDlgMacroGunMan::eventSelected(int row) {
 }
 
 void CDlgMacroGunMan::onMacroSelected(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= m_names.size()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= m_lists->names.size()) {
         return;
     }
     if (const std::optional<MacroRecord> log = m_recorder.Stop()) {
         updateRecordLabel();
-        saved(EditEndSave(m_store, MacroKind::Gun, m_names, *log));
+        saved(EditEndSave(m_store, MacroKind::Gun, m_lists->names, *log));
     }
     loadMacro(row);
 }
@@ -308,8 +261,8 @@ void CDlgMacroGunMan::onRecord() {
     if (!editable()) {
         return;
     }
-    m_items.clear();
-    showItems(-1);
+    m_lists->items.clear();
+    m_lists->showItems(-1);
     const Status started = m_recorder.Start(selectedRecord());
     if (!started) {
         auto* box = new QMessageBox(QMessageBox::NoIcon, QString(), qText(started.message()),
@@ -332,53 +285,49 @@ void CDlgMacroGunMan::onRecordingEnded() {
     updateRecordLabel();
 }
 
-void CDlgMacroGunMan::onItemRecorded(const std::string& item) {
-    m_items.push_back(item);
-    const QSignalBlocker blocker(m_eventList);
-    m_eventList->addItem(qText(item));
-    m_eventList->setCurrentRow(m_eventList->count() - 1);
-}
-
 void CDlgMacroGunMan::onNew() {
-    if (m_names.size() >= static_cast<std::size_t>(kMaxMacros)) {
+    if (m_lists->names.size() >= static_cast<std::size_t>(kMaxMacros)) {
         return;
     }
     stopRecording();
     fullSave();
-    const std::optional<std::string> name = NewMacroName(
-        m_names, m_macroNames, GunManagerTextOf(GunManagerText::NewNameWord, m_language));
+    const std::optional<std::string> name =
+        NewMacroName(m_lists->names, m_lists->otherNames,
+                     GunManagerTextOf(GunManagerText::NewNameWord, m_language));
     if (!name) {
         return;
     }
-    m_names.push_back(*name);
-    m_position = static_cast<int>(m_names.size()) - 1;
-    showNames();
-    m_items.clear();
-    showItems(-1);
+    m_lists->names.push_back(*name);
+    m_lists->position = static_cast<int>(m_lists->names.size()) - 1;
+    m_lists->showNames();
+    m_lists->items.clear();
+    m_lists->showItems(-1);
     m_loopOption = false;
-    setLoopText(QStringLiteral("1"));
+    m_lists->setLoopText(QStringLiteral("1"));
+    onLoopTextChanged();
     m_insertDisplacement->setEnabled(true);
     m_insertDelay->setEnabled(false);
     updateControls();
 }
 
 void CDlgMacroGunMan::onDelete() {
-    const std::optional<int> position = selectedMacro();
+    const std::optional<int> position = m_lists->selected();
     if (!position || !editable()) {
         return;
     }
     stopRecording();
-    const MacroDeletion deletion = DeleteListedMacro(m_store, MacroKind::Gun, m_names, *position);
+    const MacroDeletion deletion =
+        DeleteListedMacro(m_store, MacroKind::Gun, m_lists->names, *position);
     if (!deletion.deleted) {
         return;
     }
     saved(deletion.status);
-    m_items.clear();
-    showItems(-1);
-    m_position = deletion.selection;
-    showNames();
-    if (m_position >= 0) {
-        loadMacro(m_position);
+    m_lists->items.clear();
+    m_lists->showItems(-1);
+    m_lists->position = deletion.selection;
+    m_lists->showNames();
+    if (m_lists->position >= 0) {
+        loadMacro(m_lists->position);
     } else {
         m_loopOption = false;
         updateControls();
@@ -438,9 +387,10 @@ void CDlgMacroGunMan::reject() {
 bool CDlgMacroGunMan::stepAllowed() {
     stopRecording();
     const int selected = m_eventList->currentRow();
-    const bool onX = selected >= 0 && static_cast<std::size_t>(selected) < m_items.size() &&
-                     ItemContains(m_items[static_cast<std::size_t>(selected)], "X:");
-    return editable() && !onX && m_items.size() < static_cast<std::size_t>(kGunInsertLimit);
+    const std::vector<std::string>& items = m_lists->items;
+    const bool onX = selected >= 0 && static_cast<std::size_t>(selected) < items.size() &&
+                     ItemContains(items[static_cast<std::size_t>(selected)], "X:");
+    return editable() && !onX && items.size() < static_cast<std::size_t>(kGunInsertLimit);
 }
 
 void CDlgMacroGunMan::insertKey() {
@@ -450,7 +400,7 @@ void CDlgMacroGunMan::insertKey() {
     CDlgMacroGunInsertKB dialog(m_skin, m_languageCode, this);
     const std::optional<std::string> key = dialog.ask();
     if (key && !key->empty()) {
-        applyEdit(InsertGunKeyPair(m_items, m_eventList->currentRow(), *key));
+        applyEdit(InsertGunKeyPair(m_lists->items, m_eventList->currentRow(), *key));
     }
 }
 
@@ -460,7 +410,7 @@ void CDlgMacroGunMan::insertMouseEvent() {
     }
     CDlgMacroGunInsertMouseEvent dialog(m_skin, m_languageCode, this);
     if (const std::optional<int> event = dialog.ask()) {
-        applyEdit(InsertGunButtonPair(m_items, m_eventList->currentRow(), *event));
+        applyEdit(InsertGunButtonPair(m_lists->items, m_eventList->currentRow(), *event));
     }
 }
 
@@ -470,7 +420,7 @@ void CDlgMacroGunMan::insertDisplacement() {
     }
     CDlgMacroGunMInsertCoor dialog(m_skin, m_languageCode, this);
     if (const auto displacement = dialog.ask()) {
-        applyEdit(InsertDisplacement(m_items, m_eventList->currentRow(),
+        applyEdit(InsertDisplacement(m_lists->items, m_eventList->currentRow(),
                                      std::to_string(displacement->x),
                                      std::to_string(displacement->y)));
     }
@@ -479,15 +429,15 @@ void CDlgMacroGunMan::insertDisplacement() {
 void CDlgMacroGunMan::insertDelay() {
     stopRecording();
     if (!editable() || m_eventList->currentRow() < 0 ||
-        m_items.size() >= static_cast<std::size_t>(kGunInsertLimit)) {
+        m_lists->items.size() >= static_cast<std::size_t>(kGunInsertLimit)) {
         return;
     }
-    applyEdit(InsertGunDelay(m_items, m_eventList->currentRow()));
+    applyEdit(InsertGunDelay(m_lists->items, m_eventList->currentRow()));
 }
 
 void CDlgMacroGunMan::applyEdit(const ItemEdit& edit) {
     if (edit.changed) {
-        showItems(edit.selection);
+        m_lists->showItems(edit.selection);
     } else if (edit.selection) {
         const QSignalBlocker blocker(m_eventList);
         m_eventList->setCurrentRow(*edit.selection);
@@ -504,7 +454,7 @@ void CDlgMacroGunMan::applyEdit(const ItemEdit& edit) {
 
 void CDlgMacroGunMan::runEventCommand(int command) {
     if (command == kDeleteItem && editable()) {
-        applyEdit(DeleteGunItem(m_items, m_eventList->currentRow()));
+        applyEdit(DeleteGunItem(m_lists->items, m_eventList->currentRow()));
     }
 }
 
@@ -538,48 +488,38 @@ void CDlgMacroGunMan::openEventMenu(const QPoint& globalPosition) {
 }
 
 void CDlgMacroGunMan::startRename(int row) {
-    if (m_editor || row != m_position || !selectedMacro()) {
+    if (m_editor || row != m_lists->position || !m_lists->selected()) {
         return;
     }
     // A recording would later be saved under the name it started with.
     stopRecording();
-    m_editor = CLBEditorWnd::start(m_nameList, row, CLBEditorWnd::Mode::Name);
-    const std::string previousName = m_names[static_cast<std::size_t>(row)];
-    connect(m_editor, &CLBEditorWnd::finished, this,
-            [this, previousName](int, const QString& typed, bool) {
-                onRenameFinished(previousName, typed);
-            });
+    m_editor = m_lists->startNameEdit(row, *this,
+                                      [this](const std::string& previous, const QString& typed) {
+                                          onRenameFinished(previous, typed);
+                                      });
 }
 
 void CDlgMacroGunMan::onRenameFinished(const std::string& previousName, const QString& typed) {
     m_log.Write("finish listbox editing,WM_LEBEDIT_END:pMsg->wParam=1,pMsg->lParam=" +
-                std::to_string(m_position) + "\n");
-    const std::optional<int> position = selectedMacro();
-    if (!position) {
+                std::to_string(m_lists->position) + "\n");
+    const std::optional<NameEdit> edit = m_lists->rename(typed);
+    if (!edit) {
         return;
     }
-    const NameEdit edit = NameAfterEdit(m_names, *position, Utf8(typed), m_macroNames);
-    m_names[static_cast<std::size_t>(*position)] = edit.name;
-    m_nameList->item(*position)->setText(qText(edit.name));
     // The built-in gun macros keep what their sections hold, items or not.
-    if (IsBuiltInGunMacro(*position)) {
-        saved(EditEndSave(m_store, MacroKind::Gun, m_names, selectedRecord()));
+    if (IsBuiltInGunMacro(m_lists->position)) {
+        saved(EditEndSave(m_store, MacroKind::Gun, m_lists->names, selectedRecord()));
     } else {
         fullSave();
     }
     // The old section goes only once the new one is written.
-    if (LeavesOldSection(previousName, edit.name, m_names, m_macroNames)) {
+    if (LeavesOldSection(previousName, edit->name, m_lists->names, m_lists->otherNames)) {
         saved(DeleteMacroSection(m_store, previousName));
     }
 }
 
 void CDlgMacroGunMan::onEventItemClicked(int row) {
-    if (m_editor || !editable() || row < 0 || static_cast<std::size_t>(row) >= m_items.size() ||
-        !ItemContains(m_items[static_cast<std::size_t>(row)], " ms")) {
-        return;
-    }
-    if (row != m_rememberedDelay) {
-        m_rememberedDelay = row;
+    if (m_editor || !editable() || !m_lists->secondClickOnDelay(row)) {
         return;
     }
     m_editor = CLBEditorWnd::start(m_eventList, row, CLBEditorWnd::Mode::Delay);
@@ -591,17 +531,15 @@ void CDlgMacroGunMan::onEventItemClicked(int row) {
 void CDlgMacroGunMan::onDelayFinished(int row, const QString& text) {
     m_log.Write("finish listbox editing,WM_LEBEDIT_END:pMsg->wParam=1,pMsg->lParam=" +
                 std::to_string(row) + "\n");
-    if (row >= 0 && static_cast<std::size_t>(row) < m_items.size()) {
-        m_items[static_cast<std::size_t>(row)] = Utf8(text);
-    }
+    m_lists->setItem(row, text);
     fullSave();
 }
 
 void CDlgMacroGunMan::fullSave() {
     if (editable()) {
-        saved(FullSave(m_store, MacroKind::Gun, m_names, selectedRecord()));
-    } else if (selectedMacro()) {
-        saved(SaveNameList(m_store, MacroKind::Gun, m_names));
+        saved(FullSave(m_store, MacroKind::Gun, m_lists->names, selectedRecord()));
+    } else if (m_lists->selected()) {
+        saved(SaveNameList(m_store, MacroKind::Gun, m_lists->names));
     }
 }
 

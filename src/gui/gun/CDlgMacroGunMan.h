@@ -20,6 +20,7 @@
 #include "core/macro/RecorderClock.h"
 #include "core/store/SettingsBlock.h"
 #include "gui/gun/GunStepDialog.h"
+#include "gui/macro/ManagerLists.h"
 #include "gui/ui/CExMenu.h"
 #include "gui/ui/CLBEditorWnd.h"
 
@@ -102,13 +103,9 @@ class CDlgMacroGunMan final : public GunStepDialog {
                            const SkinFile& over, const SkinFile& down);
     void connectControls();
 
-    std::optional<int> selectedMacro() const;
     bool editable() const;
     MacroRecord selectedRecord() const;
-    void showNames();
-    void showItems(std::optional<int> selection);
     void loadMacro(int position);
-    void setLoopText(const QString& loopText);
     void onLoopTextChanged();
     void updateControls();
     void updateRecordLabel();
@@ -118,7 +115,6 @@ class CDlgMacroGunMan final : public GunStepDialog {
     void onRecord();
     void stopRecording();
     void onRecordingEnded();
-    void onItemRecorded(const std::string& item);
     void onNew();
     void onDelete();
     void onOk();
@@ -166,11 +162,7 @@ class CDlgMacroGunMan final : public GunStepDialog {
     QPointer<CLBEditorWnd> m_editor;
     QPointer<QMessageBox> m_cutShortWarning;
 
-    std::vector<std::string> m_names;
-    std::vector<std::string> m_macroNames;  // they share the file's section names
-    std::vector<std::string> m_items;
-    int m_position = -1;         // the gun macro whose events the window shows
-    int m_rememberedDelay = -1;  // the delay item clicked last: a second click edits it
+    std::unique_ptr<ManagerLists> m_lists;
     bool m_loopOption = false;
     bool m_saveFailing = false;  // the last save failed and the user was told
 };

@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
-#include <QSignalBlocker>
 
 #include <cerrno>
 #include <utility>
@@ -40,10 +39,6 @@ namespace {
 
 constexpr const char* kLoadFailedCaption = "Macro Manager Dialog Load background image failed!!!";
 
-std::string Utf8(const QString& text) {
-    return text.toStdString();
-}
-
 }  // namespace
 
 CMacroProgramDialog::CMacroProgramDialog(const Skin& skin, std::string_view languageCode,
@@ -67,17 +62,18 @@ CMacroProgramDialog::CMacroProgramDialog(const Skin& skin, std::string_view lang
     m_font = mappedFont(m_fontFace, lm::kFontHeight);
     setFont(m_font);
     createControls();
+    m_lists = std::make_unique<ManagerLists>(*m_macroList, *m_eventList, *m_loopField);
     connectControls();
 
     const MacroStoreSnapshot snapshot = MacroStoreSnapshot::Load(m_store);
-    m_names = snapshot.names(MacroKind::Macro);
-    m_gunNames = snapshot.names(MacroKind::Gun);
-    if (m_names.empty()) {
+    m_lists->names = snapshot.names(MacroKind::Macro);
+    m_lists->otherNames = snapshot.names(MacroKind::Gun);
+    if (m_lists->names.empty()) {
         updateLoopField();
     } else {
         loadMacro(0);
     }
-    showNames();
+    m_lists->showNames();
 }
 
 CMacroProgramDialog::~CMacroProgramDialog() {
@@ -178,85 +174,46 @@ void CMacroProgramDialog::connectControls() {
     connect(m_ok, &CBitmapBtn::clicked, this, &CMacroProgramDialog::onOk);
     connect(m_cancel, &CBitmapBtn::clicked, this, &CMacroProgramDialog::onCancel);
     connect(m_close, &CBitmapBtn::clicked, this, &CMacroProgramDialog::onCancel);
-    m_recorder.setListener({[this](const std::string& item) { onItemRecorded(item); },
+    m_recorder.setListener({[this](const std::string& item) { m_lists->appendItem(item); },
                             [this] { onRecordingEnded(); }});
 }
 
-std::optional<int> CMacroProgramDialog::selectedMacro() const {
-    if (m_position < 0 || static_cast<std::size_t>(m_position) >= m_names.size()) {
-        return std::nullopt;
-    }
-    return m_position;
-}
-
 MacroRecord CMacroProgramDialog::selectedRecord() const {
-    const std::optional<int> position = selectedMacro();
-    return {position ? m_names[static_cast<std::size_t>(*position)] : std::string(),
-            m_recorder.recordDelay(), Utf8(m_loopField->text()), m_items};
-}
-
-void CMacroProgramDialog::showNames() {
-    const QSignalBlocker blocker(m_macroList);
-    m_macroList->clear();
-    for (const std::string& name : m_names) {
-        m_macroList->addItem(qText(name));
-    }
-    m_macroList->setCurrentRow(selectedMacro().value_or(-1));
-}
-
-void CMacroProgramDialog::showItems(std::optional<int> selection) {
-    m_rememberedDelay = -1;
-    const QSignalBlocker blocker(m_eventList);
-    const int keep = m_eventList->currentRow();
-    m_eventList->clear();
-    for (const std::string& item : m_items) {
-        m_eventList->addItem(qText(item));
-    }
-    m_eventList->setCurrentRow(selection.value_or(keep));
+    return m_lists->record(m_recorder.recordDelay());
 }
 
 void CMacroProgramDialog::loadMacro(int position) {
     m_log.Write("OnMacroNameListSelchange\n");
-    m_log.Write("OnMacroNameListSelchange m_cursel = " + std::to_string(m_rememberedDelay) +
-                ",nIndex = " + std::to_string(position) + "\n");
-    m_position = position;
-    const LoadedMacro loaded = LoadMacro(m_store, m_names[static_cast<std::size_t>(position)]);
-    setLoopText(qText(loaded.loopText));
-    m_items = loaded.items;
-    showItems(-1);
+    m_log.Write(
+        "OnMacroNameListSelchange m_cursel = " + std::to_string(m_lists->rememberedDelay()) +
+        ",nIndex = " + std::to_string(position) + "\n");
+    m_lists->position = position;
+    const LoadedMacro loaded =
+        LoadMacro(m_store, m_lists->names[static_cast<std::size_t>(position)]);
+    m_lists->setLoopText(qText(loaded.loopText));
+    onLoopTextChanged();
+    m_lists->items = loaded.items;
+    m_lists->showItems(-1);
     if (loaded.recordDelay) {
         m_recorder.setRecordDelay(*loaded.recordDelay);
     }
-    m_loopOption = LoopCountOfText(Utf8(m_loopField->text())).value > 1;
+    m_loopOption = LoopCountOfText(m_loopField->text().toStdString()).value > 1;
     updateLoopField();
     update();
 }
 
-void CMacroProgramDialog::setLoopText(const QString& loopText) {
-    {
-        const QSignalBlocker blocker(m_loopField);
-        m_loopField->setText(loopText);
-    }
-    onLoopTextChanged();
-}
-
 void CMacroProgramDialog::onLoopTextChanged() {
-    const LoopCount loop = LoopCountOfText(Utf8(m_loopField->text()));
-    if (qText(loop.text) != m_loopField->text()) {
-        const QSignalBlocker blocker(m_loopField);
-        m_loopField->setText(qText(loop.text));
-    }
-    if (const std::optional<int> position = selectedMacro()) {
-        saved(SaveLoopCount(m_store, m_names[static_cast<std::size_t>(*position)], loop.value));
+    const long count = m_lists->correctLoopField();
+    if (m_lists->selected()) {
+        saved(SaveLoopCount(m_store, selectedRecord().name, count));
     }
 }
 
 void CMacroProgramDialog::updateLoopField() {
-    if (!selectedMacro()) {
-        const QSignalBlocker blocker(m_loopField);
-        m_loopField->clear();
+    if (!m_lists->selected()) {
+        m_lists->setLoopText(QString());
     }
-    m_loopField->setEnabled(m_loopOption && selectedMacro().has_value());
+    m_loopField->setEnabled(m_loopOption && m_lists->selected().has_value());
 }
 
 void CMacroProgramDialog::updateRecordLabel() {
@@ -265,13 +222,13 @@ void CMacroProgramDialog::updateRecordLabel() {
 }
 
 void CMacroProgramDialog::onMacroSelected(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= m_names.size()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= m_lists->names.size()) {
         return;
     }
     if (const std::optional<MacroRecord> log = m_recorder.Stop()) {
         updateLoopField();
         updateRecordLabel();
-        saved(EditEndSave(m_store, MacroKind::Macro, m_names, *log));
+        saved(EditEndSave(m_store, MacroKind::Macro, m_lists->names, *log));
     }
     loadMacro(row);
 }
@@ -281,11 +238,11 @@ void CMacroProgramDialog::onRecord() {
         stopRecording();
         return;
     }
-    if (!selectedMacro()) {
+    if (!m_lists->selected()) {
         return;
     }
-    m_items.clear();
-    showItems(-1);
+    m_lists->items.clear();
+    m_lists->showItems(-1);
     const Status started = m_recorder.Start(selectedRecord());
     updateLoopField();
     if (!started) {
@@ -309,51 +266,46 @@ void CMacroProgramDialog::onRecordingEnded() {
     updateRecordLabel();
 }
 
-void CMacroProgramDialog::onItemRecorded(const std::string& item) {
-    m_items.push_back(item);
-    const QSignalBlocker blocker(m_eventList);
-    m_eventList->addItem(qText(item));
-    m_eventList->setCurrentRow(m_eventList->count() - 1);
-}
-
 void CMacroProgramDialog::onNew() {
     stopRecording();
     fullSave();
-    const std::optional<std::string> name =
-        NewMacroName(m_names, m_gunNames, MacroTextOf(MacroText::NewMacroWord, m_language));
+    const std::optional<std::string> name = NewMacroName(
+        m_lists->names, m_lists->otherNames, MacroTextOf(MacroText::NewMacroWord, m_language));
     if (!name) {
         showMessage(qText(MacroTextOf(MacroText::MacroLimitMessage, m_language)),
                     qText(MacroTextOf(MacroText::MacroLimitCaption, m_language)));
         return;
     }
-    m_names.push_back(*name);
-    m_position = static_cast<int>(m_names.size()) - 1;
-    showNames();
-    m_items.clear();
-    showItems(-1);
+    m_lists->names.push_back(*name);
+    m_lists->position = static_cast<int>(m_lists->names.size()) - 1;
+    m_lists->showNames();
+    m_lists->items.clear();
+    m_lists->showItems(-1);
     m_loopOption = false;
-    setLoopText(QStringLiteral("1"));
+    m_lists->setLoopText(QStringLiteral("1"));
+    onLoopTextChanged();
     updateLoopField();
     update();
 }
 
 void CMacroProgramDialog::onDelete() {
     stopRecording();
-    const std::optional<int> position = selectedMacro();
+    const std::optional<int> position = m_lists->selected();
     if (!position) {
         return;
     }
-    const MacroDeletion deletion = DeleteListedMacro(m_store, MacroKind::Macro, m_names, *position);
+    const MacroDeletion deletion =
+        DeleteListedMacro(m_store, MacroKind::Macro, m_lists->names, *position);
     if (!deletion.deleted) {
         return;
     }
     saved(deletion.status);
-    m_items.clear();
-    showItems(-1);
-    m_position = deletion.selection;
-    showNames();
-    if (m_position >= 0) {
-        loadMacro(m_position);
+    m_lists->items.clear();
+    m_lists->showItems(-1);
+    m_lists->position = deletion.selection;
+    m_lists->showNames();
+    if (m_lists->position >= 0) {
+        loadMacro(m_lists->position);
     } else {
         m_loopOption = false;
         updateLoopField();
@@ -407,25 +359,25 @@ void CMacroProgramDialog::runEventCommand(int command) {
     ItemEdit edit;
     switch (command) {
         case kDeleteItem:
-            edit = DeleteMacroItem(m_items, selected);
+            edit = DeleteMacroItem(m_lists->items, selected);
             break;
         case kInsertLeftButton:
-            edit = InsertButtonPair(m_items, selected, "L-Button");
+            edit = InsertButtonPair(m_lists->items, selected, "L-Button");
             break;
         case kInsertMiddleButton:
-            edit = InsertButtonPair(m_items, selected, "M-Button");
+            edit = InsertButtonPair(m_lists->items, selected, "M-Button");
             break;
         case kInsertRightButton:
-            edit = InsertButtonPair(m_items, selected, "R-Button");
+            edit = InsertButtonPair(m_lists->items, selected, "R-Button");
             break;
         case kInsertDelay:
-            edit = InsertMacroDelay(m_items, selected);
+            edit = InsertMacroDelay(m_lists->items, selected);
             break;
         default:
             return;
     }
     if (edit.changed) {
-        showItems(edit.selection);
+        m_lists->showItems(edit.selection);
     }
     if (edit.save) {
         fullSave();
@@ -433,45 +385,34 @@ void CMacroProgramDialog::runEventCommand(int command) {
 }
 
 void CMacroProgramDialog::startRename(int row) {
-    if (m_editor || row != m_position || !selectedMacro()) {
+    if (m_editor || row != m_lists->position || !m_lists->selected()) {
         return;
     }
     // A recording would later be saved under the name it started with.
     stopRecording();
-    m_editor = CLBEditorWnd::start(m_macroList, row, CLBEditorWnd::Mode::Name);
-    const std::string previousName = m_names[static_cast<std::size_t>(row)];
-    connect(m_editor, &CLBEditorWnd::finished, this,
-            [this, previousName](int, const QString& typed, bool) {
-                onRenameFinished(previousName, typed);
-            });
+    m_editor = m_lists->startNameEdit(row, *this,
+                                      [this](const std::string& previous, const QString& typed) {
+                                          onRenameFinished(previous, typed);
+                                      });
 }
 
 void CMacroProgramDialog::onRenameFinished(const std::string& previousName, const QString& typed) {
-    const std::optional<int> position = selectedMacro();
     m_log.Write("finish listbox editing,WM_LEBEDIT_END:pMsg->wParam=1,pMsg->lParam=" +
-                std::to_string(m_position) + "\n");
-    if (!position) {
+                std::to_string(m_lists->position) + "\n");
+    const std::optional<NameEdit> edit = m_lists->rename(typed);
+    if (!edit) {
         return;
     }
-    const auto index = static_cast<std::size_t>(*position);
-    const NameEdit edit = NameAfterEdit(m_names, *position, Utf8(typed), m_gunNames);
-    m_names[index] = edit.name;
-    m_macroList->item(*position)->setText(qText(edit.name));
     editEndSave();
     // The old section goes only once the new one is written, and only when no other macro of
     // either kind still uses it.
-    if (LeavesOldSection(previousName, edit.name, m_names, m_gunNames)) {
+    if (LeavesOldSection(previousName, edit->name, m_lists->names, m_lists->otherNames)) {
         saved(DeleteMacroSection(m_store, previousName));
     }
 }
 
 void CMacroProgramDialog::onEventItemClicked(int row) {
-    if (m_editor || row < 0 || static_cast<std::size_t>(row) >= m_items.size() ||
-        !ItemContains(m_items[static_cast<std::size_t>(row)], " ms")) {
-        return;
-    }
-    if (row != m_rememberedDelay) {
-        m_rememberedDelay = row;
+    if (m_editor || !m_lists->secondClickOnDelay(row)) {
         return;
     }
     m_editor = CLBEditorWnd::start(m_eventList, row, CLBEditorWnd::Mode::Delay);
@@ -483,23 +424,21 @@ void CMacroProgramDialog::onEventItemClicked(int row) {
 void CMacroProgramDialog::onDelayFinished(int row, const QString& text) {
     m_log.Write("finish listbox editing,WM_LEBEDIT_END:pMsg->wParam=1,pMsg->lParam=" +
                 std::to_string(row) + "\n");
-    if (row >= 0 && static_cast<std::size_t>(row) < m_items.size()) {
-        m_items[static_cast<std::size_t>(row)] = Utf8(text);
-    }
+    m_lists->setItem(row, text);
     editEndSave();
 }
 
 void CMacroProgramDialog::editEndSave() {
-    if (selectedMacro()) {
-        saved(EditEndSave(m_store, MacroKind::Macro, m_names, selectedRecord()));
+    if (m_lists->selected()) {
+        saved(EditEndSave(m_store, MacroKind::Macro, m_lists->names, selectedRecord()));
     }
 }
 
 void CMacroProgramDialog::fullSave() {
-    m_log.Write("OnWriteMacroToIni m_cursel=" + std::to_string(m_rememberedDelay) +
-                ",m_cursel1=" + std::to_string(m_position) + "\n");
-    if (selectedMacro()) {
-        saved(FullSave(m_store, MacroKind::Macro, m_names, selectedRecord()));
+    m_log.Write("OnWriteMacroToIni m_cursel=" + std::to_string(m_lists->rememberedDelay()) +
+                ",m_cursel1=" + std::to_string(m_lists->position) + "\n");
+    if (m_lists->selected()) {
+        saved(FullSave(m_store, MacroKind::Macro, m_lists->names, selectedRecord()));
     }
 }
 

@@ -19,6 +19,7 @@
 #include "core/i18n/MacroManagerTexts.h"
 #include "core/macro/MacroRecorder.h"
 #include "core/macro/RecorderClock.h"
+#include "gui/macro/ManagerLists.h"
 #include "gui/ui/CExMenu.h"
 #include "gui/ui/CLBEditorWnd.h"
 
@@ -101,12 +102,8 @@ class CMacroProgramDialog : public QDialog {
                            const SkinFile& over);
     void connectControls();
 
-    std::optional<int> selectedMacro() const;
     MacroRecord selectedRecord() const;
-    void showNames();
-    void showItems(std::optional<int> selection);
     void loadMacro(int position);
-    void setLoopText(const QString& loopText);
     void onLoopTextChanged();
     void updateLoopField();
     void updateRecordLabel();
@@ -115,7 +112,6 @@ class CMacroProgramDialog : public QDialog {
     void onRecord();
     bool stopRecording();
     void onRecordingEnded();
-    void onItemRecorded(const std::string& item);
     void onNew();
     void onDelete();
     void onOk();
@@ -156,11 +152,7 @@ class CMacroProgramDialog : public QDialog {
     QPointer<CExMenu> m_menu;
     QPointer<CLBEditorWnd> m_editor;
 
-    std::vector<std::string> m_names;
-    std::vector<std::string> m_gunNames;  // they share the file's section names
-    std::vector<std::string> m_items;
-    int m_position = -1;         // the macro whose events the window shows
-    int m_rememberedDelay = -1;  // the delay item clicked last: a second click edits it
+    std::unique_ptr<ManagerLists> m_lists;
     bool m_loopOption = false;
     bool m_saveFailing = false;  // the last save failed and the user was told
     std::optional<QPoint> m_dragOffset;
