@@ -244,6 +244,51 @@ class CDlgMacroGunManTest : public QObject {
         QVERIFY(m.dialog->insertDelayButton()->isEnabled());
     }
 
+    // A name is edited in place, a built-in's as well: its section goes with its new name and
+    // its events stay as they were.
+    void namesAreEditedInPlace_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("items");
+        const QStringList snipe{"L-Button   Dn", "L-Button   Up"};
+        QTest::newRow("a built-in") << 0 << "Sniper"
+                                    << "Sniper" << snipe;
+        QTest::newRow("the user's")
+            << 3 << "Burst"
+            << "Burst" << QStringList({"L-Button   Dn", "X: 3", "Y: -2", "30 ms", "L-Button   Up"});
+        QTest::newRow("a macro's name is refused") << 0 << "Macro_1"
+                                                   << "Snipe" << snipe;
+    }
+
+    void namesAreEditedInPlace() {
+        QFETCH(int, row);
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        QFETCH(QStringList, items);
+        GunManager m(kGunMacros);
+        QVERIFY(QTest::qWaitForWindowActive(m.dialog.get()));
+        m.selectMacro(row);
+        QListWidget* list = m.dialog->nameList();
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        CLBEditorWnd* editor = m.dialog->editor();
+        QVERIFY(editor != nullptr);
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m.dialog->editor() == nullptr);
+        QCOMPARE(list->item(row)->text(), name);
+        QCOMPARE(QString::fromStdString(m.names()[static_cast<std::size_t>(row)]), name);
+        QCOMPARE(Q(m.items(name.toStdString())), items);
+        if (name != QStringLiteral("Snipe") && row == 0) {
+            QCOMPARE(m.items("Snipe").size(), 0u);
+        }
+    }
+
     // Each step lands after the selected item, as its pair, and is saved.
     void stepsLandAfterTheSelectedItem() {
         GunManager m(kGunMacros);
