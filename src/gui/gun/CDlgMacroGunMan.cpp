@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/gun/CDlgMacroGunMan.h"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -172,7 +173,7 @@ void CDlgMacroGunMan::connectControls() {
     connect(m_new, &CBitmapBtn::clicked, this, &CDlgMacroGunMan::onNew);
     connect(m_delete, &CBitmapBtn::clicked, this, &CDlgMacroGunMan::onDelete);
     connect(m_ok, &CBitmapBtn::clicked, this, &CDlgMacroGunMan::onOk);
-    connect(m_cancel, &CBitmapBtn::clicked, this, &CDlgMacroGunMan::reject);
+    connect(m_cancel, &CBitmapBtn::clicked, this, &CDlgMacroGunMan::onCancel);
     m_recorder.setListener({[this](const std::string& item) { m_lists->appendItem(item); },
                             [this] { onRecordingEnded(); }});
 }
@@ -371,17 +372,15 @@ void CDlgMacroGunMan::warnCutShort(const std::string& name) {
     box->open();
 }
 
-void CDlgMacroGunMan::reject() {
+void CDlgMacroGunMan::onCancel() {
+    // A recording is dropped with the rest.
     if (m_recorder.Stop()) {
         updateRecordLabel();
     }
-    if (m_setUp) {
-        if (const Status restored = RestoreMacroList(m_store, MacroKind::Gun, m_opened);
-            !restored) {
-            m_log.Write("macro store: " + restored.message() + "\n");
-        }
+    if (const Status restored = RestoreMacroList(m_store, MacroKind::Gun, m_opened); !restored) {
+        m_log.Write("macro store: " + restored.message() + "\n");
     }
-    GunStepDialog::reject();
+    reject();
 }
 
 bool CDlgMacroGunMan::stepAllowed() {
@@ -604,6 +603,14 @@ void CDlgMacroGunMan::keyPressEvent(QKeyEvent* event) {
         return;
     }
     GunStepDialog::keyPressEvent(event);
+}
+
+void CDlgMacroGunMan::closeEvent(QCloseEvent* event) {
+    // A recording is dropped, and the keys are let go at once.
+    if (m_recorder.Stop()) {
+        updateRecordLabel();
+    }
+    GunStepDialog::closeEvent(event);
 }
 
 bool CDlgMacroGunMan::eventFilter(QObject* watched, QEvent* event) {

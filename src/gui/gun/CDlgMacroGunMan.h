@@ -34,10 +34,12 @@ namespace gx508 {
 // a cursor displacement or a delay. The first three gun macros are built in: they are shown,
 // and can be renamed, but their events and options stay as they are.
 //
-// Every edit goes to the macro file as it is made. OK saves once more and closes; Cancel (and
-// closing the window any other way) puts the file's gun macros back as they were when the
-// window opened. At OK the window also checks that the gun macros bound to buttons still fit
-// the mouse as Apply would send them, and says so when one would be cut short.
+// Every edit goes to the macro file as it is made. OK saves once more and closes; Cancel puts
+// the file's gun macros back as they were when the window opened. A window closed otherwise (by
+// the desktop, or by the program when the mouse goes or the program ends) leaves the file as
+// the edits left it, so that no work is lost to a close the user did not choose. At OK the window
+// also checks that the gun macros bound to buttons still fit the mouse as Apply would send them,
+// and says so when one would be cut short.
 class CDlgMacroGunMan final : public GunStepDialog {
     Q_OBJECT
 
@@ -87,13 +89,11 @@ class CDlgMacroGunMan final : public GunStepDialog {
     // The menu command on the selected item, as if chosen from the event list's menu.
     void runEventCommand(int command);
 
-    // Cancel: the file's gun macros come back as they were when the window opened.
-    void reject() override;
-
   protected:
     void paintOver(QPainter& painter) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -118,6 +118,7 @@ class CDlgMacroGunMan final : public GunStepDialog {
     void onNew();
     void onDelete();
     void onOk();
+    void onCancel();
     bool stepAllowed();
     void insertKey();
     void insertMouseEvent();

@@ -439,6 +439,26 @@ class CDlgMacroGunManTest : public QObject {
         }
     }
 
+    // A close the user did not choose by Cancel (the desktop's, or the program's when the
+    // mouse goes) keeps what was written and drops a recording.
+    void closingKeepsWhatWasWritten() {
+        GunManager m(kGunMacros);
+        m.selectMacro(3);
+        m.selectItem(4);
+        m.insertDelay();
+        m.selectMacro(4);
+        m.click(m.dialog->recordButton());
+        QVERIFY(m.dialog->keySource().IsCapturing());
+        test::sendKey(*m.dialog, XK_w, false);
+        m.dialog->close();
+        QVERIFY(!m.dialog->isVisible());
+        QVERIFY(!m.dialog->recording());
+        QVERIFY(!m.dialog->keySource().IsCapturing());
+        QCOMPARE(m.items("GUN_1").size(), 6u);
+        QCOMPARE(m.items("GUN_2").size(), 0u);
+        QCOMPARE(m.names(), (Lines{"Snipe", "AKM", "Standard Gun", "GUN_1", "GUN_2"}));
+    }
+
     // OK says so when a gun macro bound to a button has grown past what the mouse holds
     // beside the other bound ones, which Apply would have to cut short.
     void okWarnsWhenABoundGunMacroWouldBeCutShort() {
