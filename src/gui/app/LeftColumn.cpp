@@ -112,14 +112,18 @@ void LeftColumn::paintAxisPanel(QPainter& painter) const {
     constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     const int textLeft = left + layout::kSliderLeftOffset;
     const int textWidth = layout::kAxisTextRight - textLeft;
-    painter.drawText(QRect(textLeft, t + 5, textWidth, 20), kFlags, qText(m_texts[Text::XAxis]));
-    painter.drawText(QRect(textLeft, t + 50, textWidth, 20), kFlags, qText(m_texts[Text::YAxis]));
+    m_labels[0].draw(painter, QRect(textLeft, t + 5, textWidth, 20), kFlags,
+                     qText(m_texts[Text::XAxis]));
+    m_labels[1].draw(painter, QRect(textLeft, t + 50, textWidth, 20), kFlags,
+                     qText(m_texts[Text::YAxis]));
     for (int mark = 0; mark < layout::kScaleMarks; ++mark) {
         const int markLeft = layout::kScaleFirstLeft + layout::kScaleStep * mark;
         const int width = layout::kAxisTextRight - markLeft;
         const QString number = QString::number(mark + 1);
-        painter.drawText(QRect(markLeft, t + 35, width, 20), kFlags, number);
-        painter.drawText(QRect(markLeft, t + 80, width, 20), kFlags, number);
+        const auto index = static_cast<std::size_t>(2 + mark);
+        m_labels[index].draw(painter, QRect(markLeft, t + 35, width, 20), kFlags, number);
+        m_labels[index + layout::kScaleMarks].draw(painter, QRect(markLeft, t + 80, width, 20),
+                                                   kFlags, number);
     }
 }
 

@@ -4,7 +4,11 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 #include "core/i18n/LanguageTable.h"
+#include "gui/app/MainWindowLayout.h"
+#include "gui/ui/LaidOutText.h"
 
 class QPainter;
 class QWidget;
@@ -70,6 +74,8 @@ class LeftColumn : public QObject {
     bool m_listExpanded = false;
     bool m_axisExpanded = false;
     bool m_covered = false;
+    // The axis names, then the scale marks under the X slider and those under the Y slider.
+    mutable std::array<LaidOutText, 2 + 2 * layout::kScaleMarks> m_labels;
 };
 
 }  // namespace gx508

@@ -165,8 +165,9 @@ void MouseView::paintPanel(QPainter& painter) const {
     m_skin.draw(painter, m_panelMode == 0 ? kFrontPanelFile : kSidePanelFile,
                 layout::kPanelArea.left(), layout::kPanelArea.top());
     for (int row = 0; row < PanelRowCount(m_panelMode); ++row) {
-        painter.drawText(layout::panelCaptionBox(row), Qt::AlignCenter | Qt::TextSingleLine,
-                         qText(ButtonCaption(m_texts, PanelCaptionNumber(m_panelMode, row))));
+        m_captions[static_cast<std::size_t>(m_panelMode)][static_cast<std::size_t>(row)].draw(
+            painter, layout::panelCaptionBox(row), Qt::AlignCenter | Qt::TextSingleLine,
+            qText(ButtonCaption(m_texts, PanelCaptionNumber(m_panelMode, row))));
     }
 }
 

@@ -4,11 +4,14 @@
 #include <QObject>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
+#include "core/assign/AssignmentPanel.h"
 #include "core/i18n/LanguageTable.h"
 #include "core/store/SharedState.h"
+#include "gui/ui/LaidOutText.h"
 
 class QPainter;
 class QWidget;
@@ -80,6 +83,9 @@ class MouseView : public QObject {
     int m_highlighted = -1;
     bool m_listExpanded = false;
     bool m_covered = false;
+    // The panel's row captions, laid out once for each mode.
+    mutable std::array<std::array<LaidOutText, std::max(kFrontPanelRows, kSidePanelRows)>, 2>
+        m_captions;
 };
 
 }  // namespace gx508

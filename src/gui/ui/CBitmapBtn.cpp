@@ -214,12 +214,14 @@ void CBitmapBtn::drawText(QPainter& painter) const {
             }
             const Line line = singleLine();
             painter.setFont(line.font);
-            painter.drawText(area, horizontal | Qt::AlignVCenter | Qt::TextSingleLine, line.text);
+            m_laidOut.draw(painter, area, horizontal | Qt::AlignVCenter | Qt::TextSingleLine,
+                           line.text);
             return;
         }
     }
-    painter.drawText(
-        area, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, text());
+    m_laidOut.draw(painter, area,
+                   Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                   text());
 }
 
 void CBitmapBtn::mousePressEvent(QMouseEvent* event) {

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+#include "gui/ui/LaidOutText.h"
+
 namespace gx508 {
 
 // Where a button's text goes. Any other value (cast from an int) draws one right-aligned,
@@ -127,6 +129,7 @@ class CBitmapBtn : public QAbstractButton {
         Line line;
     };
     mutable std::optional<FittedLine> m_fitted;
+    mutable LaidOutText m_laidOut;
     QColor m_normalTextColor = kDefaultTextColor;
     QColor m_hoverTextColor = kDefaultTextColor;
     QColor m_disabledTextColor = kDefaultTextColor;
