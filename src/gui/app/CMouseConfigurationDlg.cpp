@@ -481,8 +481,7 @@ void CMouseConfigurationDlg::toggleAxisPanel() {
 
 void CMouseConfigurationDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    m_skin.draw(painter, kMainBackgroundFile, 0, 0);
+    m_skin.drawOver(painter, kMainBackgroundFile, rect(), Qt::black);
     m_skin.draw(painter, kLogoFile, layout::kLogo.x(), layout::kLogo.y());
     m_mouseView->paintMouseView(painter);
     painter.setPen(Qt::white);

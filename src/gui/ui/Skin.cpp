@@ -3,8 +3,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 #include <QStringList>
+#include <QTransform>
 
 #include <optional>
 #include <system_error>
@@ -38,6 +41,37 @@ QImage premultipliedByIntegerDivision(const QImage& decoded) {
     }
     image.reinterpretAsFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     return image;
+}
+
+// Blends the image over the canvas at its own size, whatever the painter's composition mode and
+// opacity.
+//
+// A window with opaque children paints within a region of several rectangles, and an image
+// clipped to such a region is blended span by span, far slower than one clipped to a single
+// rectangle is copied. So under such a region the image is drawn once for each rectangle it
+// meets, clipped to that rectangle: the same pixels, drawn the fast way.
+void drawImage(QPainter& painter, const QImage& image, int x, int y) {
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(1.0);
+    const QTransform toDevice = painter.deviceTransform();
+    const QRegion region =
+        painter.paintEngine() != nullptr ? painter.paintEngine()->systemClip() : QRegion();
+    if (painter.hasClipping() || region.rectCount() < 2 ||
+        toDevice.type() > QTransform::TxTranslate) {
+        painter.drawImage(x, y, image);
+    } else {
+        const QRect target = toDevice.mapRect(QRect(QPoint(x, y), image.size()));
+        const QTransform fromDevice = toDevice.inverted();
+        for (const QRect& part : region) {
+            const QRect piece = part & target;
+            if (!piece.isEmpty()) {
+                painter.setClipRect(fromDevice.mapRect(piece));
+                painter.drawImage(x, y, image);
+            }
+        }
+    }
+    painter.restore();
 }
 
 QStringList nameParts(QStringView storedName) {
@@ -78,19 +112,25 @@ QString Skin::resolve(QStringView storedName) const {
 
 bool Skin::draw(QPainter& painter, QStringView storedName, int x, int y) const {
     const CachedImage* cached = cachedImage(storedName);
-    if (cached == nullptr || cached->decoded.isNull()) {
+    if (cached == nullptr || cached->drawn.isNull()) {
         return false;
     }
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setOpacity(1.0);
-    if (cached->premultiplied.isNull()) {
-        painter.drawImage(x, y, cached->decoded);
-    } else {
-        painter.drawImage(x, y, cached->premultiplied);
-    }
-    painter.restore();
+    drawImage(painter, cached->drawn, x, y);
     return true;
+}
+
+void Skin::drawOver(QPainter& painter, const SkinFile& file, const QRect& area,
+                    const QColor& fill) const {
+    const CachedImage* cached = cachedImage(qText(file.name));
+    if (cached == nullptr || cached->drawn.isNull()) {
+        painter.fillRect(area, fill);
+        return;
+    }
+    const QImage& drawn = cached->drawn;
+    if (drawn.hasAlphaChannel() || !QRect(area.topLeft(), drawn.size()).contains(area)) {
+        painter.fillRect(area, fill);
+    }
+    drawImage(painter, drawn, area.x(), area.y());
 }
 
 QPixmap Skin::loadBitmap(QStringView storedName) const {
@@ -102,14 +142,17 @@ QPixmap Skin::loadBitmap(QStringView storedName) const {
 }
 
 QImage Skin::image(QStringView storedName) const {
-    if (const CachedImage* kept = keptImage(storedName)) {
-        return kept->decoded;
+    if (const CachedImage* kept = keptImage(storedName); kept != nullptr && kept->asDecoded) {
+        return kept->drawn;
     }
     const QString path = resolve(storedName);
     return path.isEmpty() ? QImage() : QImage(path);
 }
 
 QSize Skin::size(QStringView storedName) const {
+    if (const CachedImage* kept = keptImage(storedName)) {
+        return kept->drawn.isNull() ? QSize() : kept->drawn.size();
+    }
     const QImage decoded = image(storedName);
     return decoded.isNull() ? QSize() : decoded.size();
 }
@@ -161,9 +204,10 @@ const Skin::CachedImage* Skin::cachedImage(QStringView storedName) const {
         return &*found;
     }
     const bool watched = watchFoldersOf(path);
-    CachedImage entry{stamp, QImage(path), QImage()};
-    if (entry.decoded.hasAlphaChannel()) {
-        entry.premultiplied = premultipliedByIntegerDivision(entry.decoded);
+    CachedImage entry{stamp, QImage(path)};
+    if (entry.drawn.hasAlphaChannel()) {
+        entry.drawn = premultipliedByIntegerDivision(entry.drawn);
+        entry.asDecoded = false;
     }
     if (watched) {
         m_resolved.insert(storedName.toString(), path);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QSet>
 #include <QSize>
 #include <QString>
@@ -21,9 +23,10 @@ namespace gx508 {
 
 // The skin folder and the drawing of its images.
 //
-// Windows repaint often, so the images drawn (decoded once), the files that stored names resolve to
-// and folder listings are kept; images handed out for a window to keep its own copy, and sizes,
-// are read without keeping anything. A file replaced or removed on disk shows so at the next paint:
+// Windows repaint often, so the images drawn (decoded once, and kept only in the form they are
+// drawn in), the files that stored names resolve to and folder listings are kept; images handed
+// out for a window to keep its own copy, and sizes, of images not drawn are read without keeping
+// anything. A file replaced or removed on disk shows so at the next paint:
 // the folders of every kept file are watched, and any change in one drops what was kept. Where a
 // folder cannot be watched, each use checks the file's modification time and size instead.
 class Skin {
@@ -57,6 +60,10 @@ class Skin {
 
     // The same for a file of the skin file list, by its listed name.
     bool draw(QPainter& painter, const SkinFile& file, int x, int y) const;
+    // Draws the image at `area`'s top-left corner over `area` filled with `fill`; the fill is
+    // left out where the image is opaque and covers the whole area, as it would not show.
+    void drawOver(QPainter& painter, const SkinFile& file, const QRect& area,
+                  const QColor& fill) const;
     QPixmap loadBitmap(const SkinFile& file) const;
     QImage image(const SkinFile& file) const;
     QSize size(const SkinFile& file) const;
@@ -69,9 +76,11 @@ class Skin {
     };
     struct CachedImage {
         FileStamp stamp;
-        QImage decoded;
-        // What draw() paints: premultiplied, or opaque when every pixel is.
-        QImage premultiplied;
+        // What draw() paints: the decoded image when it has no alpha channel; else premultiplied,
+        // or opaque when every pixel is. Null when the file could not be decoded.
+        QImage drawn;
+        // Whether `drawn` is the image as decoded, which image() can hand out without reading.
+        bool asDecoded = true;
     };
     struct CachedListing {
         FileStamp stamp;
