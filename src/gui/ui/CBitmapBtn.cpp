@@ -20,9 +20,14 @@ int effectiveFontHeight(int pixels) {
     return pixels >= 1 ? pixels : CBitmapBtn::kDefaultFontHeight;
 }
 
+// An opaque image used whole is shared rather than copied: buttons often show one image in several
+// looks, and many buttons the same ones.
 QPixmap opaqueCopy(const QPixmap& image, const QRect& source) {
     if (image.isNull() || source.isEmpty()) {
         return {};
+    }
+    if (source == image.rect() && !image.hasAlphaChannel()) {
+        return image;
     }
     return QPixmap::fromImage(image.toImage().copy(source).convertToFormat(QImage::Format_RGB32));
 }
