@@ -79,7 +79,8 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(SharedState& state, MouseSession&
       m_session(session),
       m_tray(tray),
       m_skin(skin) {
-    setWindowIcon(programIcon(skin));
+    // The notification area's icon, shared rather than decoded again.
+    setWindowIcon(tray.icon());
     setWindowTitle(QString::fromUtf8(kTitle));
     setAttribute(Qt::WA_OpaquePaintEvent);
     const QString fontFace = qText(FontFace(state.languageCode));

@@ -49,6 +49,7 @@ class TrayNotifier : public QObject {
     // Removes the icon once a balloon just shown has had its time.
     void removeIconAfterBalloon();
     bool iconShown() const { return m_icon.isVisible(); }
+    QIcon icon() const { return m_icon.icon(); }
 
     void showBalloon(const Balloon& balloon);
 
