@@ -2,8 +2,9 @@
 // The main window's own costs, each beside the floor (FloorWindow: a plain window of the same
 // shape painting its background and pictures from the pixmap cache) measured in turns with it:
 // a full repaint, the build from the settings load to the first painted frame (the splash is
-// left out; StartupBench has the program's whole start), and the memory that a hundred rounds
-// of opening and closing every dialog and menu leave behind.
+// left out; StartupBench has the program's whole start), the memory that a hundred rounds of
+// opening and closing every dialog and menu leave behind, and that a hundred rounds of each of
+// the dialogs that the button assignment and the macro managers open leave behind.
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include <benchmark/benchmark.h>
@@ -16,6 +17,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,7 +28,14 @@
 #include "core/store/SettingsBlock.h"
 #include "gui/app/LeftColumn.h"
 #include "gui/assign/ButtonAssignmentMenu.h"
+#include "gui/assign/CDlgGunMacroSelector.h"
+#include "gui/assign/CMacroDialog.h"
+#include "gui/assign/CSingleDialog.h"
 #include "gui/assign/MouseView.h"
+#include "gui/gun/CDlgMacroGunInsertKB.h"
+#include "gui/gun/CDlgMacroGunInsertMouseEvent.h"
+#include "gui/gun/CDlgMacroGunMInsertCoor.h"
+#include "gui/macro/CMacroProgramDialog.h"
 #include "gui/perf/CDlgadvance.h"
 #include "gui/store/CConfigDialog.h"
 #include "gui/ui/CBitmapBtn.h"
@@ -213,6 +222,55 @@ void BM_DialogOpenCloseMemory(benchmark::State& bench) {
     bench.counters["rss_growth_KiB"] = growthKb;
 }
 BENCHMARK(BM_DialogOpenCloseMemory)->Iterations(1)->Unit(benchmark::kSecond);
+
+// One dialog opened modally over the window and closed (by the Closer), under its counter name.
+struct DialogRound {
+    const char* name;
+    std::function<void()> openAndClose;
+};
+
+void BM_EachDialogOpenCloseMemory(benchmark::State& bench) {
+    const auto folder = CopyProgramFolder();
+    QuickProgram quick(folder->path().toStdString());
+    Program& program = quick.program;
+    program.window->show();
+    QCoreApplication::processEvents();
+    const Skin& skin = program.skin;
+    const std::string& code = program.state.languageCode;
+    const Language language = program.state.texts.language();
+    const std::filesystem::path& store = program.state.paths.macroStore;
+    QWidget* window = program.window.get();
+    const DialogRound rounds[] = {
+        {"key_capture", [&] { CSingleDialog(skin, code, window).capture(); }},
+        {"macro_selector", [&] { CMacroDialog(skin, language, store, window).exec(); }},
+        {"gun_macro_selector", [&] { CDlgGunMacroSelector(skin, language, store, window).exec(); }},
+        {"macro_manager",
+         [&] { CMacroProgramDialog::run(skin, code, store, program.log, window); }},
+        {"gun_key_step", [&] { CDlgMacroGunInsertKB(skin, code, window).ask(); }},
+        {"gun_mouse_step", [&] { CDlgMacroGunInsertMouseEvent(skin, code, window).ask(); }},
+        {"gun_cursor_step", [&] { CDlgMacroGunMInsertCoor(skin, code, window).ask(); }},
+    };
+    for (auto _ : bench) {
+        const Closer closer;
+        for (const DialogRound& round : rounds) {
+            const auto cycle = [&] {
+                round.openAndClose();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            };
+            for (int warmUp = 0; warmUp < kWarmUpCycles; ++warmUp) {
+                cycle();
+            }
+            const double before = StatusKb("VmRSS:");
+            for (int cycles = 0; cycles < kDialogCycles; ++cycles) {
+                cycle();
+            }
+            bench.counters[std::string("rss_growth_KiB_") + round.name] =
+                StatusKb("VmRSS:") - before;
+        }
+    }
+    bench.counters["cycles"] = kDialogCycles;
+}
+BENCHMARK(BM_EachDialogOpenCloseMemory)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 

@@ -50,5 +50,9 @@ memory = runs.get("BM_DialogOpenCloseMemory", {})
 if "rss_growth_KiB" in memory:
     print(f"RSS growth over {memory['cycles']:.0f} open/close rounds of every dialog: "
           f"{memory['rss_growth_KiB']:.0f} KiB")
+each = runs.get("BM_EachDialogOpenCloseMemory", {})
+for key in sorted(k for k in each if k.startswith("rss_growth_KiB_")):
+    print(f"RSS growth over {each['cycles']:.0f} open/close rounds of "
+          f"{key[len('rss_growth_KiB_'):]}: {each[key]:.0f} KiB")
 print(f"cores: {len(__import__('os').sched_getaffinity(0))}")
 PY
