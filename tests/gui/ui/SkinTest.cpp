@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -162,6 +164,57 @@ class SkinTest : public QObject {
         QCOMPARE(QColor(canvas.pixel(1, 0)), QColor(10, 20, 30));
         QCOMPARE(QColor(canvas.pixel(2, 0)), QColor(250, 128, 1));
         QVERIFY(skin.image(u"Skins/Solid.png").hasAlphaChannel());
+    }
+
+    // A drawn image is kept premultiplied; it is still handed out and sized as decoded.
+    void aDrawnImageIsHandedOutAsDecoded() {
+        QImage image(2, 1, QImage::Format_ARGB32);
+        image.setPixel(0, 0, qRgba(200, 100, 50, 128));
+        image.setPixel(1, 0, qRgba(3, 255, 0, 0));
+        writeImage(QStringLiteral("Kept.png"), image);
+        const Skin skin(m_skins);
+        QImage canvas = blackCanvas();
+        QPainter painter(&canvas);
+        QVERIFY(skin.draw(painter, u"Skins/Kept.png", 0, 0));
+        painter.end();
+        const QImage handedOut =
+            skin.image(u"Skins/Kept.png").convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(handedOut.pixel(0, 0), qRgba(200, 100, 50, 128));
+        QCOMPARE(handedOut.pixel(1, 0), qRgba(3, 255, 0, 0));
+        QCOMPARE(skin.size(u"Skins/Kept.png"), QSize(2, 1));
+    }
+
+    // A window with opaque children paints within a region of several rectangles; what an image
+    // draws there is what it draws clipped to that region in one piece.
+    void drawsUnderARegionOfSeveralRectanglesAsClippedToIt() {
+        QImage image(6, 6, QImage::Format_ARGB32);
+        for (int y = 0; y < 6; ++y) {
+            for (int x = 0; x < 6; ++x) {
+                image.setPixel(x, y, qRgba(40 * x, 40 * y, 90, 60 + 30 * x));
+            }
+        }
+        writeImage(QStringLiteral("Region.png"), image);
+        const Skin skin(m_skins);
+        const QRegion region = QRegion(0, 0, 10, 3) + QRegion(0, 3, 2, 7) + QRegion(6, 6, 4, 4);
+        QVERIFY(region.rectCount() > 1);
+        const auto paint = [&](QImage& canvas, bool asSystemClip) {
+            if (asSystemClip) {
+                canvas.paintEngine()->setSystemClip(region);
+            }
+            QPainter painter(&canvas);
+            if (!asSystemClip) {
+                painter.setClipRegion(region);
+            }
+            painter.translate(1, 1);
+            QVERIFY(skin.draw(painter, u"Skins/Region.png", 1, 1));
+        };
+        QImage expected = solid({10, 10}, QColor(90, 90, 90));
+        paint(expected, false);
+        QImage actual = solid({10, 10}, QColor(90, 90, 90));
+        paint(actual, true);
+        QCOMPARE(actual, expected);
+        QCOMPARE(QColor(actual.pixel(4, 4)), QColor(90, 90, 90));
+        QVERIFY(QColor(actual.pixel(7, 7)) != QColor(90, 90, 90));
     }
 
     void aButtonBitmapIgnoresTransparency() {
