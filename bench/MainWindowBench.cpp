@@ -35,6 +35,7 @@
 #include "gui/gun/CDlgMacroGunInsertKB.h"
 #include "gui/gun/CDlgMacroGunInsertMouseEvent.h"
 #include "gui/gun/CDlgMacroGunMInsertCoor.h"
+#include "gui/gun/CDlgMacroGunMan.h"
 #include "gui/macro/CMacroProgramDialog.h"
 #include "gui/perf/CDlgadvance.h"
 #include "gui/store/CConfigDialog.h"
@@ -249,6 +250,10 @@ void BM_EachDialogOpenCloseMemory(benchmark::State& bench) {
         {"gun_key_step", [&] { CDlgMacroGunInsertKB(skin, code, window).ask(); }},
         {"gun_mouse_step", [&] { CDlgMacroGunInsertMouseEvent(skin, code, window).ask(); }},
         {"gun_cursor_step", [&] { CDlgMacroGunMInsertCoor(skin, code, window).ask(); }},
+        {"gun_manager",
+         [&] {
+             CDlgMacroGunMan::run(skin, code, store, program.state.block, program.log, window);
+         }},
     };
     for (auto _ : bench) {
         const Closer closer;

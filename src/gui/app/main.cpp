@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include <malloc.h>
-
 #include <cstdio>
 #include <span>
 
@@ -10,13 +8,7 @@
 #include "gui/app/SingleInstance.h"
 #include "gui/app/StartOptions.h"
 #include "platform/AutostartEntry.h"
-
-namespace {
-
-// The C library's default threshold for mapping a buffer on its own.
-constexpr int kOwnMappingBytes = 128 * 1024;
-
-}  // namespace
+#include "platform/HeapTuning.h"
 
 int main(int argc, char** argv) {
     const std::optional<gx508::StartOptions> options =
@@ -25,11 +17,7 @@ int main(int argc, char** argv) {
         std::fputs(gx508::StartOptionsUsage(), stderr);
         return 2;
     }
-    // Decoded skin images and off-screen frames are large buffers, many of them short-lived. By
-    // default the C library raises its threshold for mapping a buffer on its own each time such
-    // a buffer is freed, after which the next ones come from the heap and the room they leave
-    // stays with the process. A fixed threshold maps each of them and returns it when freed.
-    mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
+    gx508::ReturnLargeBuffersToTheSystem();
     QApplication app(argc, argv);
     // Wayland desktops match the window to the installed desktop entry (its icon and name) by
     // this id; X11 desktops use the window class, which is the executable's name.
