@@ -326,7 +326,9 @@ def ctl_apply_trace(source, *commands):
     return apply_events(traced.splitlines())
 
 
-class DesktopProgramTest(unittest.TestCase):
+class ScratchDisplayTest(unittest.TestCase):
+    """Tests that share one Xvfb and one private runtime folder."""
+
     @classmethod
     def setUpClass(cls):
         cls.display = Display()
@@ -338,6 +340,9 @@ class DesktopProgramTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.display.close()
         shutil.rmtree(cls.runtime, ignore_errors=True)
+
+
+class DesktopProgramTest(ScratchDisplayTest):
 
     def start(self, language="EN"):
         program = Program(self.display, self.runtime, language)

@@ -14,10 +14,7 @@ folder.
 
 import configparser
 import os
-import shutil
-import stat
 import sys
-import tempfile
 import time
 import unittest
 
@@ -64,19 +61,7 @@ def gun_stream(events):
     return bytes(stream)
 
 
-class GunManagerTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.display = e2e.Display()
-        cls.runtime = tempfile.mkdtemp(prefix="gx508-e2e-run-")
-        os.chmod(cls.runtime, stat.S_IRWXU)
-        os.makedirs(ARGS.artifacts, exist_ok=True)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.display.close()
-        shutil.rmtree(cls.runtime, ignore_errors=True)
-
+class GunManagerTest(e2e.ScratchDisplayTest):
     def setUp(self):
         self.program = e2e.Program(self.display, self.runtime)
         self.addCleanup(self.program.close)

@@ -14,19 +14,16 @@ that the second client gets its keys again. Saves a screenshot of the dialog wit
 import ctypes
 import ctypes.util
 import os
-import shutil
-import stat
 import subprocess
 import sys
-import tempfile
 import threading
 import unittest
 
 sys.dont_write_bytecode = True  # no compiled copy of the shared helpers in the source tree
 import desktop_e2e as e2e  # noqa: E402
 from desktop_e2e import (APPLY, ASSIGNMENT_HEADER, BUTTON_4_LABEL, MENU_DPI_SETTING,  # noqa: E402
-                         MENU_FRAME, MENU_ROW, SUBMENU_DPI_DOWN, Display, Program, apply_events,
-                         isolate_desktop, png_size, run, wait_for)
+                         MENU_FRAME, MENU_ROW, SUBMENU_DPI_DOWN, Program, apply_events,
+                         png_size, run, wait_for)
 
 BUTTON_5_LABEL = (BUTTON_4_LABEL[0], BUTTON_4_LABEL[1] + 20)  # the next row of the front panel
 MENU_ASSIGN_KEYBOARD_KEY = 17
@@ -126,19 +123,7 @@ def request_close(env, window):
     xlib.XCloseDisplay(display)
 
 
-class KeyCaptureTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.display = Display()
-        cls.runtime = tempfile.mkdtemp(prefix="gx508-e2e-run-")
-        os.chmod(cls.runtime, stat.S_IRWXU)
-        os.makedirs(ARGS.artifacts, exist_ok=True)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.display.close()
-        shutil.rmtree(cls.runtime, ignore_errors=True)
-
+class KeyCaptureTest(e2e.ScratchDisplayTest):
     def setUp(self):
         self.program = Program(self.display, self.runtime)
         self.addCleanup(self.program.close)

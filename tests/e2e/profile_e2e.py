@@ -12,14 +12,12 @@ editor open, in English and German.
 
 import os
 import re
-import shutil
 import sys
-import tempfile
 import unittest
 
 sys.dont_write_bytecode = True  # no compiled copy of the shared helpers in the source tree
 import desktop_e2e  # noqa: E402
-from desktop_e2e import (HEADERS, PANEL, Display, Program, apply_events, isolate_desktop,  # noqa
+from desktop_e2e import (HEADERS, PANEL, Program, apply_events,  # noqa
                          run, wait_for)
 
 # Main window client coordinates (centres).
@@ -59,19 +57,7 @@ def six_profiles(names):
     return prepare
 
 
-class ProfileManagerTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.display = Display()
-        cls.runtime = tempfile.mkdtemp(prefix="gx508-e2e-run-")
-        os.chmod(cls.runtime, 0o700)
-        os.makedirs(ARGS.artifacts, exist_ok=True)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.display.close()
-        shutil.rmtree(cls.runtime, ignore_errors=True)
-
+class ProfileManagerTest(desktop_e2e.ScratchDisplayTest):
     def start(self, language="EN", prepare=None):
         program = Program(self.display, self.runtime, language, prepare)
         self.addCleanup(program.close)

@@ -28,13 +28,16 @@
 #include "gui/ui/CLBEditorWnd.h"
 #include "gui/ui/Skin.h"
 #include "support/KeyInput.h"
+#include "support/ManagerProbe.h"
 #include "support/MenuProbe.h"
 #include "support/TempFolder.h"
 #include "support/WidgetProbe.h"
 
 namespace gx508 {
 
-using Lines = std::vector<std::string>;
+using test::Lines;
+using test::Q;
+using test::Texts;
 
 namespace {
 
@@ -49,22 +52,6 @@ const char* const kGunMacros =
     "Item0=L-Button   Dn\r\nItem1=L-Button   Up\r\n"
     "[GUN_1]\r\nDelayTimeSelStatus=0\r\nMacroLoopTimes=1\r\nItemCount=5\r\n"
     "Item0=L-Button   Dn\r\nItem1=X: 3\r\nItem2=Y: -2\r\nItem3=30 ms\r\nItem4=L-Button   Up\r\n";
-
-QStringList Texts(const QListWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i) {
-        texts << list.item(i)->text();
-    }
-    return texts;
-}
-
-QStringList Q(const Lines& lines) {
-    QStringList texts;
-    for (const std::string& line : lines) {
-        texts << QString::fromStdString(line);
-    }
-    return texts;
-}
 
 // Whether clicking `button` opens a modal window over `owner`; one that opens is closed at once.
 bool OpensModal(QWidget* owner, CBitmapBtn* button) {
@@ -100,24 +87,8 @@ struct GunManager {
         QApplication::processEvents();
     }
 
-    Lines items(std::string_view section) const {
-        const IniDocument document = IniDocument::Load(store);
-        Lines lines;
-        const int count = std::stoi(document.Get(section, "ItemCount").value_or("0"));
-        for (int i = 0; i < count; ++i) {
-            lines.push_back(document.Get(section, "Item" + std::to_string(i)).value_or("?"));
-        }
-        return lines;
-    }
-    Lines names() const {
-        const IniDocument document = IniDocument::Load(store);
-        Lines lines;
-        const int count = std::stoi(document.Get("GunMacroName", "MacroCount").value_or("0"));
-        for (int i = 0; i < count; ++i) {
-            lines.push_back(document.Get("GunMacroName", std::to_string(i)).value_or("?"));
-        }
-        return lines;
-    }
+    Lines items(std::string_view section) const { return test::StoredItems(store, section); }
+    Lines names() const { return test::StoredNames(store, "GunMacroName"); }
 
     void click(CBitmapBtn* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void insertDelay() { click(dialog->insertDelayButton()); }

@@ -20,12 +20,15 @@
 #include "gui/ui/CLBEditorWnd.h"
 #include "gui/ui/Skin.h"
 #include "support/KeyInput.h"
+#include "support/ManagerProbe.h"
 #include "support/MenuProbe.h"
 #include "support/TempFolder.h"
 
 namespace gx508 {
 
-using Lines = std::vector<std::string>;
+using test::Lines;
+using test::Q;
+using test::Texts;
 
 namespace {
 
@@ -43,22 +46,6 @@ const char* const kThreeMacros =
     "[Macro_3]\r\nDelayTimeSelStatus=0\r\nMacroLoopTimes=1\r\n"
     "ItemCount=1\r\nItem0=C   Dn\r\n"
     "[GunMacroName]\r\nMacroCount=1\r\n0=GUN_1\r\n";
-
-QStringList Texts(const QListWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i) {
-        texts << list.item(i)->text();
-    }
-    return texts;
-}
-
-QStringList Q(const Lines& lines) {
-    QStringList texts;
-    for (const std::string& line : lines) {
-        texts << QString::fromStdString(line);
-    }
-    return texts;
-}
 
 }  // namespace
 
@@ -80,24 +67,8 @@ struct Manager {
     std::string get(std::string_view section, std::string_view key) const {
         return IniDocument::Load(store).Get(section, key).value_or("<missing>");
     }
-    Lines items(std::string_view section) const {
-        const IniDocument document = IniDocument::Load(store);
-        Lines lines;
-        const int count = std::stoi(document.Get(section, "ItemCount").value_or("0"));
-        for (int i = 0; i < count; ++i) {
-            lines.push_back(document.Get(section, "Item" + std::to_string(i)).value_or("?"));
-        }
-        return lines;
-    }
-    Lines names() const {
-        const IniDocument document = IniDocument::Load(store);
-        Lines lines;
-        const int count = std::stoi(document.Get("MacroName", "MacroCount").value_or("0"));
-        for (int i = 0; i < count; ++i) {
-            lines.push_back(document.Get("MacroName", std::to_string(i)).value_or("?"));
-        }
-        return lines;
-    }
+    Lines items(std::string_view section) const { return test::StoredItems(store, section); }
+    Lines names() const { return test::StoredNames(store, "MacroName"); }
     bool hasSection(std::string_view section) const {
         return IniDocument::Load(store).Get(section, "ItemCount").has_value() ||
                IniDocument::Load(store).Get(section, "MacroLoopTimes").has_value();
