@@ -3,13 +3,18 @@
 
 #include <QListWidget>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/store/IniFile.h"
+#include "gui/ui/CExMenu.h"
+#include "support/MenuProbe.h"
 
 // What the tests of the two macro managers read back: the texts their lists show and the
 // names and items their store file holds.
@@ -53,6 +58,33 @@ inline Lines StoredNames(const std::filesystem::path& store, std::string_view li
         lines.push_back(document.Get(list, std::to_string(i)).value_or("?"));
     }
     return lines;
+}
+
+// Opens an event list's right-button menu over its first row and chooses `entry` with the left
+// button; `menu` gives the menu while it is open. False when no menu opened or it had no such
+// entry.
+inline bool ChooseFromEventMenu(QListWidget& list, const std::function<CExMenu*()>& menu,
+                                const QString& entry) {
+    bool chosen = false;
+    // A timer of this call's own: when no menu opens, it goes with the call unfired.
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        CExMenu* open = menu();
+        if (open == nullptr) {
+            return;
+        }
+        QAction* action = menuAction(open, entry);
+        if (action != nullptr && QTest::qWaitForWindowExposed(open)) {
+            clickMenuItem(open, action);
+            chosen = true;
+        }
+        open->close();
+    });
+    timer.start(0);
+    QTest::mousePress(list.viewport(), Qt::RightButton, {},
+                      list.visualItemRect(list.item(0)).center());
+    return chosen;
 }
 
 }  // namespace gx508::test

@@ -95,23 +95,8 @@ struct GunManager {
     bool opensStep(CBitmapBtn* button) { return OpensModal(dialog.get(), button); }
     // Opens the event list's menu with the right button and chooses Delete.
     bool deleteFromMenu() {
-        QListWidget* list = dialog->eventList();
-        bool chosen = false;
-        QTimer::singleShot(0, [&] {
-            CExMenu* menu = dialog->eventMenu();
-            if (menu == nullptr) {
-                return;
-            }
-            QAction* action = test::menuAction(menu, QStringLiteral("Delete"));
-            if (action != nullptr && QTest::qWaitForWindowExposed(menu)) {
-                test::clickMenuItem(menu, action);
-                chosen = true;
-            }
-            menu->close();
-        });
-        QTest::mousePress(list->viewport(), Qt::RightButton, {},
-                          list->visualItemRect(list->item(0)).center());
-        return chosen;
+        return test::ChooseFromEventMenu(
+            *dialog->eventList(), [this] { return dialog->eventMenu(); }, QStringLiteral("Delete"));
     }
     void selectMacro(int row) { dialog->nameList()->setCurrentRow(row); }
     void selectItem(int row) {

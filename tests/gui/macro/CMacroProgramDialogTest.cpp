@@ -608,23 +608,8 @@ class CMacroProgramDialogTest : public QObject {
     // Opens the event list's menu on the selected item with the right button and chooses an
     // entry with the left one.
     static void choose(Manager& m, const QString& entry) {
-        QListWidget* list = m.dialog->eventList();
-        bool chosen = false;
-        QTimer::singleShot(0, [&] {
-            CExMenu* menu = m.dialog->eventMenu();
-            if (menu == nullptr) {
-                return;
-            }
-            QAction* action = test::menuAction(menu, entry);
-            if (action != nullptr && QTest::qWaitForWindowExposed(menu)) {
-                test::clickMenuItem(menu, action);
-                chosen = true;
-            }
-            menu->close();
-        });
-        QTest::mousePress(list->viewport(), Qt::RightButton, {},
-                          list->visualItemRect(list->item(0)).center());
-        QVERIFY(chosen);
+        QVERIFY(test::ChooseFromEventMenu(
+            *m.dialog->eventList(), [&m] { return m.dialog->eventMenu(); }, entry));
     }
 };
 
