@@ -14,48 +14,60 @@ constexpr const char* kDaemonMouseSchema = "org.gnome.settings-daemon.peripheral
 constexpr const char* kDoubleClickKey = "double-click";
 
 // The installed schema `id`, or null; the caller unrefs it.
-GSettingsSchema* LookupSchema(const char* id) {
-    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
-    return source == nullptr ? nullptr : g_settings_schema_source_lookup(source, id, TRUE);
+GSettingsSchema* LookupSchema(const GioCalls& gio, const char* id) {
+    GSettingsSchemaSource* source = gio.settingsSchemaSourceGetDefault();
+    return source == nullptr ? nullptr : gio.settingsSchemaSourceLookup(source, id, TRUE);
 }
 
 }  // namespace
 
 std::unique_ptr<GSettingsPointerBackend> GSettingsPointerBackend::Open(LogSink& log,
                                                                        GSettingsBackend* store) {
-    GSettingsSchema* schema = LookupSchema(kMouseSchema);
+    std::string whyNot;
+    const GioCalls* loaded = LoadGio(whyNot);
+    if (loaded == nullptr) {
+        log.Write("pointer settings: GSettings cannot be reached: " + whyNot);
+        return nullptr;
+    }
+    const GioCalls& gio = *loaded;
+    GSettingsSchema* schema = LookupSchema(gio, kMouseSchema);
     if (schema == nullptr) {
         log.Write(std::string("pointer settings: the GSettings schema ") + kMouseSchema +
                   " is not installed");
         return nullptr;
     }
-    const bool hasAccelProfile = g_settings_schema_has_key(schema, "accel-profile") != FALSE;
-    const bool hasDoubleClick = g_settings_schema_has_key(schema, kDoubleClickKey) != FALSE;
-    GSettings* mouse = g_settings_new_full(schema, store, nullptr);
-    g_settings_schema_unref(schema);
+    const bool hasAccelProfile = gio.settingsSchemaHasKey(schema, "accel-profile") != FALSE;
+    const bool hasDoubleClick = gio.settingsSchemaHasKey(schema, kDoubleClickKey) != FALSE;
+    GSettings* mouse = gio.settingsNewFull(schema, store, nullptr);
+    gio.settingsSchemaUnref(schema);
 
     GSettings* doubleClick = nullptr;
     if (hasDoubleClick) {
-        doubleClick = G_SETTINGS(g_object_ref(mouse));
-    } else if (GSettingsSchema* daemon = LookupSchema(kDaemonMouseSchema)) {
-        if (g_settings_schema_has_key(daemon, kDoubleClickKey) != FALSE) {
-            doubleClick = g_settings_new_full(daemon, store, nullptr);
+        doubleClick = static_cast<GSettings*>(gio.objectRef(mouse));
+    } else if (GSettingsSchema* daemon = LookupSchema(gio, kDaemonMouseSchema)) {
+        if (gio.settingsSchemaHasKey(daemon, kDoubleClickKey) != FALSE) {
+            doubleClick = gio.settingsNewFull(daemon, store, nullptr);
         }
-        g_settings_schema_unref(daemon);
+        gio.settingsSchemaUnref(daemon);
     }
     return std::unique_ptr<GSettingsPointerBackend>(
-        new GSettingsPointerBackend(log, mouse, hasAccelProfile, doubleClick));
+        new GSettingsPointerBackend(log, gio, mouse, hasAccelProfile, doubleClick));
 }
 
-GSettingsPointerBackend::GSettingsPointerBackend(LogSink& log, GSettings* mouse,
-                                                 bool hasAccelProfile, GSettings* doubleClick)
-    : m_log(log), m_mouse(mouse), m_hasAccelProfile(hasAccelProfile), m_doubleClick(doubleClick) {}
+GSettingsPointerBackend::GSettingsPointerBackend(LogSink& log, const GioCalls& gio,
+                                                 GSettings* mouse, bool hasAccelProfile,
+                                                 GSettings* doubleClick)
+    : m_log(log),
+      m_gio(gio),
+      m_mouse(mouse),
+      m_hasAccelProfile(hasAccelProfile),
+      m_doubleClick(doubleClick) {}
 
 GSettingsPointerBackend::~GSettingsPointerBackend() {
     if (m_doubleClick != nullptr) {
-        g_object_unref(m_doubleClick);
+        m_gio.objectUnref(m_doubleClick);
     }
-    g_object_unref(m_mouse);
+    m_gio.objectUnref(m_mouse);
 }
 
 bool GSettingsPointerBackend::Written(bool accepted, const char* key) {
@@ -63,7 +75,7 @@ bool GSettingsPointerBackend::Written(bool accepted, const char* key) {
         m_log.Write(std::string("pointer settings: GSettings refused ") + key);
         return false;
     }
-    g_settings_sync();
+    m_gio.settingsSync();
     return true;
 }
 
@@ -77,12 +89,12 @@ bool GSettingsPointerBackend::SetPrecision(bool enhance) {
         }
         return true;
     }
-    return Written(g_settings_set_string(m_mouse, "accel-profile", enhance ? "adaptive" : "flat"),
+    return Written(m_gio.settingsSetString(m_mouse, "accel-profile", enhance ? "adaptive" : "flat"),
                    "accel-profile");
 }
 
 bool GSettingsPointerBackend::SetSpeed(int speed) {
-    return Written(g_settings_set_double(m_mouse, "speed", DesktopSpeed(speed)), "speed");
+    return Written(m_gio.settingsSetDouble(m_mouse, "speed", DesktopSpeed(speed)), "speed");
 }
 
 bool GSettingsPointerBackend::SetWheel(bool, int) {
@@ -101,7 +113,7 @@ bool GSettingsPointerBackend::SetDoubleClickTime(int milliseconds) {
         }
         return true;
     }
-    return Written(g_settings_set_int(m_doubleClick, kDoubleClickKey, milliseconds),
+    return Written(m_gio.settingsSetInt(m_doubleClick, kDoubleClickKey, milliseconds),
                    kDoubleClickKey);
 }
 

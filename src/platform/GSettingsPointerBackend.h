@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <gio/gio.h>
-
 #include <memory>
 
 #include "core/LogSink.h"
 #include "core/perf/PointerSettings.h"
+#include "platform/GioLibrary.h"
 
 namespace gx508 {
 
@@ -20,8 +19,8 @@ namespace gx508 {
 // A value the store refuses (a key locked down by the administrator) fails the call.
 class GSettingsPointerBackend final : public PointerBackend {
   public:
-    // Opens the mouse settings in `store` (the desktop's own store when null). Nothing when the
-    // mouse schema is not installed.
+    // Opens the mouse settings in `store` (the desktop's own store when null). Nothing when GIO
+    // or the mouse schema is not installed.
     static std::unique_ptr<GSettingsPointerBackend> Open(LogSink& log,
                                                          GSettingsBackend* store = nullptr);
     ~GSettingsPointerBackend() override;
@@ -34,11 +33,12 @@ class GSettingsPointerBackend final : public PointerBackend {
     bool SetDoubleClickTime(int milliseconds) override;
 
   private:
-    GSettingsPointerBackend(LogSink& log, GSettings* mouse, bool hasAccelProfile,
-                            GSettings* doubleClick);
+    GSettingsPointerBackend(LogSink& log, const GioCalls& gio, GSettings* mouse,
+                            bool hasAccelProfile, GSettings* doubleClick);
     bool Written(bool accepted, const char* key);
 
     LogSink& m_log;
+    const GioCalls& m_gio;
     GSettings* m_mouse;
     bool m_hasAccelProfile;
     GSettings* m_doubleClick;  // the settings holding `double-click`, or null

@@ -31,9 +31,9 @@ std::string NumberText(double value) {
     return std::string(text.data(), end);
 }
 
-std::string BusError(GError* error) {
+std::string BusError(const GioCalls& gio, GError* error) {
     std::string message = error != nullptr ? error->message : "unknown error";
-    g_clear_error(&error);
+    gio.clearError(&error);
     return message;
 }
 
@@ -45,7 +45,7 @@ KdePointerBackend::KdePointerBackend(LogSink& log, std::filesystem::path configF
 
 KdePointerBackend::~KdePointerBackend() {
     if (m_bus != nullptr) {
-        g_object_unref(m_bus);
+        m_gio->objectUnref(m_bus);
     }
 }
 
@@ -106,17 +106,26 @@ bool KdePointerBackend::Write(std::string_view file, std::string_view group, std
 void KdePointerBackend::Notify() {
     if (!m_busTried) {
         m_busTried = true;
+        std::string whyNot;
+        m_gio = LoadGio(whyNot);
+        if (m_gio == nullptr) {
+            m_log.Write(
+                "pointer settings: the session bus cannot be reached, running programs are not "
+                "told of the change: " +
+                whyNot);
+            return;
+        }
         GError* error = nullptr;
         std::string address = m_busAddress;
         if (address.empty()) {
-            gchar* session = g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SESSION, nullptr, &error);
+            gchar* session = m_gio->dbusAddressGetForBusSync(G_BUS_TYPE_SESSION, nullptr, &error);
             if (session != nullptr) {
                 address = session;
-                g_free(session);
+                m_gio->free(session);
             }
         }
         if (!address.empty()) {
-            m_bus = g_dbus_connection_new_for_address_sync(
+            m_bus = m_gio->dbusConnectionNewForAddressSync(
                 address.c_str(),
                 static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
                                                   G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
@@ -126,7 +135,7 @@ void KdePointerBackend::Notify() {
             m_log.Write(
                 "pointer settings: no session bus, running programs are not told of the "
                 "change: " +
-                BusError(error));
+                BusError(*m_gio, error));
             return;
         }
     }
@@ -134,11 +143,11 @@ void KdePointerBackend::Notify() {
         return;
     }
     GError* error = nullptr;
-    if (g_dbus_connection_emit_signal(
+    if (m_gio->dbusConnectionEmitSignal(
             m_bus, nullptr, "/KGlobalSettings", "org.kde.KGlobalSettings", "notifyChange",
-            g_variant_new("(ii)", kSettingsChanged, kMouseSettings), &error) == FALSE ||
-        g_dbus_connection_flush_sync(m_bus, nullptr, &error) == FALSE) {
-        m_log.Write("pointer settings: the change notice was not sent: " + BusError(error));
+            m_gio->variantNew("(ii)", kSettingsChanged, kMouseSettings), &error) == FALSE ||
+        m_gio->dbusConnectionFlushSync(m_bus, nullptr, &error) == FALSE) {
+        m_log.Write("pointer settings: the change notice was not sent: " + BusError(*m_gio, error));
     }
 }
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <gio/gio.h>
-
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "core/LogSink.h"
 #include "core/perf/PointerSettings.h"
+#include "platform/GioLibrary.h"
 
 namespace gx508 {
 
@@ -48,6 +47,7 @@ class KdePointerBackend final : public PointerBackend {
     LogSink& m_log;
     std::filesystem::path m_configFolder;
     std::string m_busAddress;
+    const GioCalls* m_gio = nullptr;  // loaded with the first notice
     GDBusConnection* m_bus = nullptr;
     bool m_busTried = false;
     bool m_toldNoPage = false;
