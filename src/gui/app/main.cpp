@@ -1,14 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <span>
 
 #include "gui/app/CMouseConfigurationApp.h"
-#include "gui/app/SingleInstance.h"
 #include "gui/app/StartOptions.h"
 #include "platform/AutostartEntry.h"
 #include "platform/HeapTuning.h"
+#include "platform/SingleInstance.h"
+
+namespace {
+
+// Where the single-instance lock lives: the user's runtime folder ($XDG_RUNTIME_DIR, or the
+// private stand-in Qt makes for it), else the temporary folder.
+std::filesystem::path LockFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath();
+    }
+    return folder.toStdString();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const std::optional<gx508::StartOptions> options =
@@ -24,8 +40,15 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QString::fromUtf8(gx508::ApplicationId()));
     // The program lives on in the notification area with no window shown; only "Exit" ends it.
     QApplication::setQuitOnLastWindowClosed(false);
-    gx508::SingleInstance instance;
-    if (!instance.acquire()) {
+    gx508::SingleInstance instance(LockFolder());
+    const gx508::Result<bool> acquired = instance.acquire();
+    if (!acquired) {
+        std::fprintf(stderr, "gx508: cannot take the single-instance lock: %s\n",
+                     acquired.message().c_str());
+        return 1;
+    }
+    if (!*acquired) {
+        // Another copy runs: it is the one the user meets.
         return 0;
     }
     gx508::CMouseConfigurationApp program(
