@@ -115,6 +115,8 @@ void CMouseConfigurationApp::buildMainWindow() {
         // frame are ready when the window appears.
         QImage firstFrame(m_window->size(), QImage::Format_RGB32);
         m_window->render(&firstFrame);
+        // Its window on the display is made now too, so that showing it only maps it.
+        m_window->winId();
     }
     connect(m_window.get(), &CMouseConfigurationDlg::exitRequested, this,
             &CMouseConfigurationApp::shutdown);
