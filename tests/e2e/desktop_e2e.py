@@ -205,14 +205,37 @@ class Program:
                 return window
         return None
 
+    def last_errors(self, count=30):
+        with self.lock:
+            return "\n".join(self.errors[-count:]) or "(nothing)"
+
+    def wait_for_main_window(self, what="the main window"):
+        """The main window once it shows. If the program ends first, this fails at once with its
+        exit status; either way the failure shows what the program last wrote on its standard
+        error."""
+        def shown():
+            status = self.process.poll()
+            if status is not None:
+                raise AssertionError("the program ended with status %d before %s showed; it "
+                                     "last wrote:\n%s" % (status, what, self.last_errors()))
+            return self.main_window()
+        try:
+            return wait_for(shown, what)
+        except AssertionError as failure:
+            if self.process.poll() is not None:
+                raise
+            raise AssertionError("%s; the program still runs, its windows are %s, and it last "
+                                 "wrote:\n%s" % (failure, self.windows(), self.last_errors())) \
+                from None
+
     def click(self, point):
-        window = wait_for(self.main_window, "the main window")
+        window = self.wait_for_main_window()
         run("xdotool", "mousemove", "--sync", str(window[1] + point[0]),
             str(window[2] + point[1]), "click", "1", env=self.env)
         time.sleep(0.3)
 
     def grab(self, path, crop=None):
-        window = wait_for(self.main_window, "the main window")
+        window = self.wait_for_main_window()
         command = ["import", "-window", window[0]]
         if crop:
             command += ["-crop", "%dx%d+%d+%d" % (crop[2], crop[3], crop[0], crop[1]), "+repage",
@@ -221,7 +244,7 @@ class Program:
 
     def grab_screen(self, path):
         """The screen over the main window, popups in front of it included, once painted."""
-        window = wait_for(self.main_window, "the main window")
+        window = self.wait_for_main_window()
         crop = ["-crop", "%dx%d+%d+%d" % (window[3], window[4], window[1], window[2]), "+repage"]
         raw = os.path.join(self.folder, "screen.rgb")
         last = [None]
@@ -245,7 +268,7 @@ class Program:
 
     def settled(self, crop=None):
         """The pixels once two looks a moment apart agree (the window has done its painting)."""
-        window = wait_for(self.main_window, "the main window")
+        window = self.wait_for_main_window()
         crop = crop or (0, 0, window[3], window[4])
         last = [self.pixels(crop)]
 
@@ -355,7 +378,7 @@ class DesktopProgramTest(ScratchDisplayTest):
         shown = wait_for(program.windows, "the splash")
         self.assertEqual([(w[3], w[4]) for w in shown], [splash])
 
-        window = wait_for(program.main_window, "the main window")
+        window = program.wait_for_main_window()
         self.assertGreaterEqual(time.monotonic() - program.started, 2.9)
         self.assertEqual(len(program.windows()), 1, "the splash has gone")
         self.assertEqual((window[3], window[4]),
@@ -404,7 +427,7 @@ class DesktopProgramTest(ScratchDisplayTest):
             wait_for(lambda: program.main_window() is None, "the window to hide")
             program.send("plug")
             program.wait_for_line("BALLOON Info: The system detect GX508 gaming mouse.")
-            wait_for(program.main_window, "the window to come back")
+            program.wait_for_main_window("the window to come back")
 
         with self.subTest("Cancel after a slider change restores the value"):
             slider = X_SLIDER
@@ -429,7 +452,7 @@ class DesktopProgramTest(ScratchDisplayTest):
 
     def test_settings_panel_changes_reach_the_mouse_and_the_file(self):
         program = self.start()
-        wait_for(program.main_window, "the main window")
+        program.wait_for_main_window()
         panel = program.settled(PANEL)
         program.click(HEADERS[0])
         wait_for(lambda: program.pixels(PANEL) != panel, "the DPI page to open")
@@ -496,7 +519,7 @@ class DesktopProgramTest(ScratchDisplayTest):
     def panel_screenshots(self, language):
         """Every page the user can open, a few at a time, saved for a look at the texts."""
         program = self.start(language)
-        wait_for(program.main_window, "the main window")
+        program.wait_for_main_window()
         name = language.lower()
         groups = [("dpi-lighting", [1, 0]), ("rate-speeds", [4, 3, 2]), ("wheel", [5])]
         for title, sections in groups:
@@ -512,7 +535,7 @@ class DesktopProgramTest(ScratchDisplayTest):
 
     def test_a_submenu_item_assigned_in_the_window_reaches_the_apply_trace(self):
         program = self.start()
-        main = wait_for(program.main_window, "the main window")
+        main = program.wait_for_main_window()
         program.click(ASSIGNMENT_HEADER)
         program.settled()
         program.click(BUTTON_4_LABEL)
@@ -551,7 +574,7 @@ class DesktopProgramTest(ScratchDisplayTest):
         """New, a recording of keys typed on the desktop, a loop count and OK; screenshots of
         the manager while it records and with its delay editor open."""
         program = self.start(language)
-        wait_for(program.main_window, "the main window")
+        program.wait_for_main_window()
         program.click(MACRO_HEADER)
         size = png_size(os.path.join(program.folder, "Skins", "MacroManagement",
                                      "MacroManagement.png"))
@@ -618,7 +641,7 @@ class DesktopProgramTest(ScratchDisplayTest):
         applies, and finds in the trace what gx508ctl sends for the same binding."""
         expected = ctl_apply_trace(program.folder, ["set", "button", "5", "macro:" + name])
 
-        main = wait_for(program.main_window, "the main window")
+        main = program.wait_for_main_window()
         program.click(ASSIGNMENT_HEADER)
         program.settled()
         program.click((BUTTON_4_LABEL[0], BUTTON_4_LABEL[1] + 20))
@@ -661,7 +684,7 @@ class DesktopProgramTest(ScratchDisplayTest):
 
     def test_bottom_buttons_in_german_show_whole_words(self):
         program = self.start("DE")
-        window = wait_for(program.main_window, "the main window")
+        window = program.wait_for_main_window()
         run("xdotool", "mousemove", "--sync", str(window[1] + window[3] + 20), "0",
             env=program.env)
         program.settled((0, 600, window[3], 38))
@@ -676,7 +699,7 @@ class DesktopProgramTest(ScratchDisplayTest):
     def screenshots(self, language):
         """Both views with the button list and the axis panel open, a button's menu open."""
         program = self.start(language)
-        wait_for(program.main_window, "the main window")
+        program.wait_for_main_window()
         list_height = png_size(os.path.join(program.folder, "Skins", "ButtonAssignment",
                                             "BK_ButtonAssignment.png"))[1]
         program.click(ASSIGNMENT_HEADER)

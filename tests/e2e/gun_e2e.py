@@ -65,7 +65,7 @@ class GunManagerTest(e2e.ScratchDisplayTest):
     def setUp(self):
         self.program = e2e.Program(self.display, self.runtime)
         self.addCleanup(self.program.close)
-        self.main = wait_for(self.program.main_window, "the main window")
+        self.main = self.program.wait_for_main_window()
 
     def skin_size(self, *path):
         return png_size(os.path.join(self.program.folder, "Skins", *path))

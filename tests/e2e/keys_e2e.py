@@ -127,7 +127,7 @@ class KeyCaptureTest(e2e.ScratchDisplayTest):
     def setUp(self):
         self.program = Program(self.display, self.runtime)
         self.addCleanup(self.program.close)
-        self.main = wait_for(self.program.main_window, "the main window")
+        self.main = self.program.wait_for_main_window()
         self.witness = KeyWitness(self.program.env)
         self.addCleanup(self.witness.close)
         self.program.click(ASSIGNMENT_HEADER)
@@ -224,7 +224,7 @@ class KeyCaptureTest(e2e.ScratchDisplayTest):
             self.program.send("unplug")
             wait_for(lambda: self.program.main_window() is None, "the window to hide")
             self.program.send("plug")
-            self.main = wait_for(self.program.main_window, "the window to come back")
+            self.main = self.program.wait_for_main_window("the window to come back")
             self.program.click(ASSIGNMENT_HEADER)
             self.program.settled()
 

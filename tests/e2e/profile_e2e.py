@@ -61,7 +61,7 @@ class ProfileManagerTest(desktop_e2e.ScratchDisplayTest):
     def start(self, language="EN", prepare=None):
         program = Program(self.display, self.runtime, language, prepare)
         self.addCleanup(program.close)
-        wait_for(program.main_window, "the main window")
+        program.wait_for_main_window()
         program.settled()
         return program
 

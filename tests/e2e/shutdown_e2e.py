@@ -193,7 +193,7 @@ class ShutdownTest(unittest.TestCase):
         return self.started(program)
 
     def started(self, program):
-        wait_for(program.main_window, "the main window")
+        program.wait_for_main_window()
         if self.TRAY:
             wait_for(lambda: icon(program), "the icon")
         return program
@@ -208,10 +208,10 @@ class ShutdownTest(unittest.TestCase):
         if self.TRAY:
             shown = wait_for(lambda: icon(program), "the new icon")
             click_at(program, shown[1] + shown[3] // 2, shown[2] + shown[4] // 2, repeat=2)
-        wait_for(program.main_window, "the window to come back")
+        program.wait_for_main_window("the window to come back")
 
     def minimise(self, program):
-        window = wait_for(program.main_window, "the main window")
+        window = program.wait_for_main_window()
         program.click(MINIMISE_BUTTON)
         wait_for(lambda: window_state(program, window[0]) == "Iconic", "the window to minimise")
         return window
@@ -227,7 +227,7 @@ class ShutdownTest(unittest.TestCase):
             run("xdotool", "windowactivate", window[0], env=program.env)
             wait_for(lambda: window_state(program, window[0]) == "Normal",
                      "the window to come back")
-            wait_for(program.main_window, "the window to show")
+            program.wait_for_main_window("the window to show")
 
     def assert_ends(self, program, command):
         (choose_exit if command == "exit" else choose_update)(program)
