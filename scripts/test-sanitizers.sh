@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer
-# (build-asan/), then the tests that run an apply beside the window and the reader thread under
-# ThreadSanitizer (build-tsan/). Any finding fails the run.
+# (build-asan/), then the tests that hand work between threads (an apply beside the window, the
+# reader thread, the mailbox that brings their work to the window) under ThreadSanitizer
+# (build-tsan/). Any finding fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 here=$(pwd)
@@ -17,6 +18,8 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGX508_SANITIZE=thread \
     -DGX508_WERROR=ON >/dev/null
-TSAN_OPTIONS=report_bugs=0 cmake --build build-tsan --target gx508_core_tests CMouseConfigurationDlgTest gx508_base_files gx508_skin
+TSAN_OPTIONS=report_bugs=0 cmake --build build-tsan --target gx508_core_tests \
+    CMouseConfigurationDlgTest QtPointerBackendTest ThreadMailboxTest gx508_base_files gx508_skin
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$here/tests/sanitizers/tsan.supp \
-    ctest --test-dir build-tsan --output-on-failure -R 'DeviceLink|ApplySequence|CMouseConfigurationDlgTest' "$@"
+    ctest --test-dir build-tsan --output-on-failure \
+    -R 'DeviceLink|ApplySequence|CMouseConfigurationDlgTest|QtPointerBackendTest|ThreadMailbox' "$@"

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/MouseSession.h"
 
-#include <QMetaObject>
-
 #include "core/device/ApplySequence.h"
 #include "core/device/Connection.h"
 
@@ -27,9 +25,8 @@ bool MouseSession::connectAtStartup() {
     const bool found = ConnectAtStartup(m_link, m_state, m_pacer);
     // The handler runs on the reader thread; the notice is handled on this object's thread.
     m_link.StartReader([this](DeviceNotice notice) {
-        QMetaObject::invokeMethod(
-            this, [this, notice] { whenIdle([this, notice] { emit noticeReceived(notice); }); },
-            Qt::QueuedConnection);
+        m_mailbox.post(
+            [this, notice] { whenIdle([this, notice] { emit noticeReceived(notice); }); });
     });
     return found;
 }
@@ -56,8 +53,7 @@ void MouseSession::run(std::function<Status(CommandChannel&, bool)> sequence, bo
     m_worker = std::thread([this, sequence = std::move(sequence), connected, device, restoring] {
         CommandChannel channel{device, m_pacer, m_state.log};
         const Status status = sequence(channel, connected);
-        QMetaObject::invokeMethod(
-            this, [this, status, restoring] { finish(status, restoring); }, Qt::QueuedConnection);
+        m_mailbox.post([this, status, restoring] { finish(status, restoring); });
     });
 }
 

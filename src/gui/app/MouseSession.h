@@ -13,6 +13,7 @@
 #include "core/device/Protocol.h"
 #include "core/perf/PointerSettings.h"
 #include "core/store/SharedState.h"
+#include "gui/app/ThreadMailbox.h"
 
 namespace gx508 {
 
@@ -79,6 +80,8 @@ class MouseSession : public QObject {
     SharedState& m_state;
     Pacer& m_pacer;
     PointerBackend& m_pointer;
+    // Brings the reader's notices and the worker's end to this object's thread.
+    ThreadMailbox m_mailbox;
     DeviceLink m_link;
     std::thread m_worker;
     std::deque<std::function<void()>> m_deferred;

@@ -8,24 +8,18 @@
 
 namespace gx508 {
 
-namespace {
+QtPointerBackend::QtPointerBackend(PointerBackend& desktop, LogSink& log)
+    : m_desktop(desktop), m_log(log) {}
 
 // Apply runs off the user-interface thread, and Qt's settings belong to that thread: a change
 // made elsewhere is queued to it.
-template <typename Change>
-void onGuiThread(Change change) {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (QThread::currentThread() == app->thread()) {
+void QtPointerBackend::onGuiThread(std::function<void()> change) {
+    if (QThread::currentThread() == m_mailbox.thread()) {
         change();
     } else {
-        QMetaObject::invokeMethod(app, std::move(change), Qt::QueuedConnection);
+        m_mailbox.post(std::move(change));
     }
 }
-
-}  // namespace
-
-QtPointerBackend::QtPointerBackend(PointerBackend& desktop, LogSink& log)
-    : m_desktop(desktop), m_log(log) {}
 
 bool QtPointerBackend::SetPrecision(bool enhance) {
     return m_desktop.SetPrecision(enhance);
