@@ -6,7 +6,7 @@ set -euo pipefail
 build=$(realpath "${1:-$(dirname "$0")/../build}")
 out=$(mktemp -d)
 exec 3> "$out/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb"; rm -rf "$out"' EXIT
 exec 3>&-

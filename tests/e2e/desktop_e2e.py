@@ -101,13 +101,16 @@ def wait_for(condition, what, limit=WAIT):
 
 
 class Display:
-    """An Xvfb server on a free display number."""
+    """An Xvfb server on a free display number. It never resets: by default the server starts
+    over each time its last client leaves, and refuses a client that connects meanwhile, such as
+    a program starting while an xdotool call that looked for its windows ends."""
 
     def __init__(self):
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten",
-             "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            ["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0", "1280x1024x24",
+             "-nolisten", "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
         with os.fdopen(read_end, "rb") as pipe:

@@ -11,7 +11,9 @@
 
 namespace gx508::test {
 
-// A private X server (Xvfb) on a display number it picks itself, ended with the object.
+// A private X server (Xvfb) on a display number it picks itself, ended with the object. It never
+// resets: by default the server starts over each time its last client leaves, and refuses a
+// client that connects meanwhile.
 class PrivateXServer {
   public:
     explicit PrivateXServer(const std::string& screen = "64x64x24") {
@@ -25,8 +27,8 @@ class PrivateXServer {
             const int quiet = open("/dev/null", O_WRONLY);
             dup2(quiet, STDERR_FILENO);
             const std::string fd = std::to_string(pipe[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-                   screen.c_str(), static_cast<char*>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp",
+                   "-screen", "0", screen.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
         close(pipe[1]);
