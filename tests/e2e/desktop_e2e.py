@@ -100,6 +100,21 @@ def wait_for(condition, what, limit=WAIT):
     raise AssertionError("timed out waiting for " + what)
 
 
+def steady_look(look, what):
+    """What `look` returns once it returns the same pixels as one of the two looks before it, a
+    moment apart. Two looks in a row are not enough: a text cursor blinks every half second, about
+    as long as one look takes, so the looks can fall on its two phases by turns for ever."""
+    looks = [look()]
+
+    def steady():
+        time.sleep(0.3)
+        now = look()
+        seen = now in looks[-2:]
+        looks.append(now)
+        return now if seen else None
+    return wait_for(steady, what)
+
+
 class Display:
     """An Xvfb server on a free display number. It never resets: by default the server starts
     over each time its last client leaves, and refuses a client that connects meanwhile, such as
@@ -250,17 +265,12 @@ class Program:
         window = self.wait_for_main_window()
         crop = ["-crop", "%dx%d+%d+%d" % (window[3], window[4], window[1], window[2]), "+repage"]
         raw = os.path.join(self.folder, "screen.rgb")
-        last = [None]
 
-        def steady():
-            time.sleep(0.3)
+        def look():
             run("import", "-window", "root", *crop, "-depth", "8", "rgb:" + raw, env=self.env)
             with open(raw, "rb") as f:
-                now = f.read()
-            same = now == last[0]
-            last[0] = now
-            return same
-        wait_for(steady, "the screen to finish painting")
+                return f.read()
+        steady_look(look, "the screen to finish painting")
         run("import", "-window", "root", *crop, path, env=self.env)
 
     def pixels(self, crop):
@@ -270,19 +280,10 @@ class Program:
             return f.read()
 
     def settled(self, crop=None):
-        """The pixels once two looks a moment apart agree (the window has done its painting)."""
+        """The pixels once the window has done its painting (see steady_look)."""
         window = self.wait_for_main_window()
         crop = crop or (0, 0, window[3], window[4])
-        last = [self.pixels(crop)]
-
-        def steady():
-            time.sleep(0.3)
-            now = self.pixels(crop)
-            same = now == last[0]
-            last[0] = now
-            return same
-        wait_for(steady, "the window to finish painting")
-        return last[0]
+        return steady_look(lambda: self.pixels(crop), "the window to finish painting")
 
     def close(self):
         if self.process.poll() is None:
